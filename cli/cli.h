@@ -1,0 +1,46 @@
+#pragma once
+// tessaro-cli: the headless engine. Each command lives in its own file and
+// registers itself by name; main() parses the common options and dispatches.
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/context.h"
+
+namespace tessaro::cli {
+
+/// Thrown for bad arguments or unreadable files: exit status 2 with the message.
+struct UsageError {
+    std::string message;
+};
+
+struct Options {
+    std::string programDir;                  ///< --program-dir, default the executable's folder
+    int game = -1;                           ///< --game N, -1 when not given
+    std::vector<std::pair<int, int>> sets;   ///< --set P=V, in order
+    unsigned seed = 1;                       ///< --seed S
+    std::vector<std::string> args;           ///< everything else, in order
+};
+
+using Command = std::function<int(Context&, Options&, std::ostream& out, std::ostream& err)>;
+
+std::map<std::string, Command>& commands();
+
+struct Registrar {
+    Registrar(const std::string& name, Command c) { commands()[name] = std::move(c); }
+};
+
+/// Initialises the register with the program folder, seeds the generator and,
+/// when --game is given, loads that game's rules and applies --set values
+/// (then saves the changeable ranges). Throws UsageError.
+void prepare(Context& ctx, const Options& o);
+
+/// Takes the value of an option "--name VALUE" out of o.args; empty when absent.
+std::string takeOption(Options& o, const std::string& name);
+/// Parses a whole decimal integer or throws UsageError naming what.
+int parseInt(const std::string& text, const std::string& what);
+
+}  // namespace tessaro::cli

@@ -1,0 +1,78 @@
+#include "engine/cards.h"
+
+namespace tessaro {
+
+int rank(int card) {
+    if (isJoker(card)) return 100;
+    if (card < 1 || card > 104) return -1;
+    const int m = card > 52 ? card - 52 : card;
+    return (m - 1) % 13 + 1;
+}
+
+int suit(int card) {
+    if (card < 1 || card > 104) return -1;
+    const int m = card > 52 ? card - 52 : card;
+    return (m - 1) / 13;
+}
+
+std::string card3(int card) {
+    if (card < 0 || card > 999) return "***";
+    std::string s = std::to_string(card);
+    return std::string(3 - s.size(), '0') + s;
+}
+
+int cardAt(std::string_view text, std::size_t offset) {
+    if (offset + 3 > text.size()) return 0;
+    int v = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const char c = text[offset + i];
+        if (c < '0' || c > '9') return 0;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+void CardTable::reset() {
+    static constexpr const char* kSuitNames[4] = {"CUORI_", "QUADR_", "FIORI_", "PICCH_"};
+    static constexpr const char* kRankNames[13] = {"A", "02", "03", "04", "05", "06", "07",
+                                                   "08", "09", "10", "J", "Q", "K"};
+    for (int n = 1; n <= kCardCount; ++n) {
+        std::string name;
+        char suitDigit = '4';
+        if (isJoker(n)) {
+            name = "JOKER";
+        } else {
+            name = std::string(kSuitNames[suit(n)]) + kRankNames[rank(n) - 1];
+            suitDigit = static_cast<char>('1' + suit(n));
+        }
+        name.resize(15, ' ');
+        r_[static_cast<std::size_t>(n - 1)] = name + suitDigit + card3(n) + "1";
+    }
+}
+
+void CardTable::setFace(int card, char flag) {
+    if (!valid(card)) return;
+    std::string& r = r_[static_cast<std::size_t>(card - 1)];
+    r = r.substr(0, 19) + flag;
+}
+
+void CardTable::setFaces(std::string_view pile, int mode, char flag) {
+    const int count = static_cast<int>(pile.size() / 3);
+    if (mode >= 1) {
+        for (int i = count > mode ? count - mode : 0; i < count; ++i)
+            setFace(cardAt(pile, static_cast<std::size_t>(i) * 3), flag);
+        return;
+    }
+    if (mode < -3) return;
+    for (int i = 0; i < count; ++i) {
+        const int card = cardAt(pile, static_cast<std::size_t>(i) * 3);
+        const bool odd = (i % 2) == 0;  // first, third, ... counting from 1
+        char f = '0';
+        if (mode == -1) f = odd ? '1' : '0';
+        else if (mode == -2) f = odd ? '0' : '1';
+        else f = i == 0 ? '1' : '0';
+        setFace(card, f);
+    }
+}
+
+}  // namespace tessaro

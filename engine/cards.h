@@ -1,0 +1,51 @@
+#pragma once
+// Card numbers, the card table of 108 fixed-width records, and rank/suit
+// arithmetic. Card n (1-108) is record n-1; "000" is no card.
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tessaro {
+
+inline constexpr int kCardCount = 108;
+
+/// Rank 1 (ace) to 13 (king); 100 for a joker; -1 for anything else.
+int rank(int card);
+/// Suit 0 hearts, 1 diamonds, 2 clubs, 3 spades; -1 for jokers and non-cards.
+int suit(int card);
+inline bool isJoker(int card) { return card >= 105 && card <= 108; }
+inline bool isRed(int card) { return (card >= 1 && card <= 26) || (card >= 53 && card <= 78); }
+inline int rankBelow(int r) { return r == 1 ? 13 : r - 1; }
+inline int rankAbove(int r) { return r == 13 ? 1 : r + 1; }
+
+/// Three-digit form of a card number ("007"); "***" when it does not fit.
+std::string card3(int card);
+/// Parses three digits at `text[offset]`; 0 when they are not digits.
+int cardAt(std::string_view text, std::size_t offset);
+
+class CardTable {
+public:
+    CardTable() { reset(); }
+    /// Rebuilds every record with face flag "1".
+    void reset();
+
+    /// The 20-character record of card n (1-108).
+    const std::string& record(int card) const { return r_[static_cast<std::size_t>(card - 1)]; }
+    static bool valid(int card) { return card >= 1 && card <= kCardCount; }
+
+    /// True when character 20 is "0". Cards outside 1-108 are never face down.
+    bool faceDown(int card) const { return valid(card) && record(card)[19] == '0'; }
+    bool faceUp(int card) const { return valid(card) && record(card)[19] != '0'; }
+    /// Rewrites character 20 keeping characters 1-19. Ignored for non-cards.
+    void setFace(int card, char flag);
+
+    /// Flips several cards of a pile text at once: n >= 1 the last n cards get
+    /// flag; -1 odd positions from the bottom up, even down; -2 the reverse;
+    /// -3 bottom card up, the rest down. Gaps are skipped.
+    void setFaces(std::string_view pile, int mode, char flag);
+
+private:
+    std::array<std::string, kCardCount> r_;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,36 @@
+#pragma once
+// Everything that lives from start-up to exit, in one object owned by whoever
+// runs the program: the GUI start-up, one CLI run, each test.
+#include "engine/cards.h"
+#include "engine/piles.h"
+#include "engine/ports.h"
+#include "stores/random.h"
+#include "stores/register.h"
+#include "stores/rule_table.h"
+#include "stores/run_state.h"
+
+namespace tessaro {
+
+struct Context {
+    Register reg;
+    RuleTable P;
+    CardTable cards;
+    Piles piles;
+    RunState run;
+    Random rng;
+
+    // Ports; the defaults do nothing so a fresh context runs headless.
+    Presentation* presentation = &nullPresentation;
+    Dialogs* dialogs = &nullDialogs;
+    SoundPort* sound = &nullSound;
+
+    NullPresentation nullPresentation;
+    NullDialogs nullDialogs;
+    NullSound nullSound;
+
+    Context() = default;
+    Context(const Context&) = delete;
+    Context& operator=(const Context&) = delete;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,75 @@
+#pragma once
+// How the engine asks the outside world: redraw, animate, wait, play a sound,
+// show a message. The engine changes its state first, then calls a port. The
+// Qt table and shell implement these; the CLI and tests use the null or
+// recording versions.
+#include <string>
+#include <string_view>
+
+#include "engine/piles.h"
+
+namespace tessaro {
+
+/// Busy wait that takes no input / wait that lets the window react.
+enum class Wait { Blocking, Pumping };
+
+/// Drawing requests of the engine.
+class Presentation {
+public:
+    virtual ~Presentation() = default;
+    /// Redraws one pile on the window and the back buffer.
+    virtual void drawPile(PileRef pile) = 0;
+    /// Redraws one card where it lies, face as in the card table; `animate`
+    /// asks for the turning animation.
+    virtual void drawCard(int card, bool animate) = 0;
+    /// Animates a card flying to the top of a pile (the card is already there
+    /// in the engine's state).
+    virtual void flyCard(int card, PileRef to) = 0;
+    /// Redraws the whole table; optionally the background and the deal animation.
+    virtual void drawTable(bool background, bool dealAnimation) = 0;
+    virtual void showScore() = 0;
+    virtual void showClock() = 0;
+    /// Waits ms milliseconds.
+    virtual void wait(int ms, Wait how) = 0;
+};
+
+/// Message boxes.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    /// Information box with an OK button.
+    virtual void info(std::string_view text) = 0;
+    /// Confirmation box with OK and Cancel; true for OK.
+    virtual bool confirm(std::string_view text) = 0;
+};
+
+/// Sound playback by sound name ("Face_up", "Pairing", ...).
+class SoundPort {
+public:
+    virtual ~SoundPort() = default;
+    virtual void play(std::string_view name) = 0;
+};
+
+class NullPresentation : public Presentation {
+public:
+    void drawPile(PileRef) override {}
+    void drawCard(int, bool) override {}
+    void flyCard(int, PileRef) override {}
+    void drawTable(bool, bool) override {}
+    void showScore() override {}
+    void showClock() override {}
+    void wait(int, Wait) override {}
+};
+
+class NullDialogs : public Dialogs {
+public:
+    void info(std::string_view) override {}
+    bool confirm(std::string_view) override { return true; }
+};
+
+class NullSound : public SoundPort {
+public:
+    void play(std::string_view) override {}
+};
+
+}  // namespace tessaro

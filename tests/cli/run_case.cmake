@@ -1,0 +1,20 @@
+# Runs one golden transcript: arguments from CASE.args (one per line; the word
+# @PROGRAM_DIR@ is replaced by the program folder), stdin from CASE.stdin when
+# present, and compares stdout plus the exit status with CASE.expected.
+file(STRINGS ${CASE}.args raw_args)
+set(args "")
+foreach(a ${raw_args})
+  string(REPLACE "@PROGRAM_DIR@" "${PROGRAM_DIR}" a "${a}")
+  list(APPEND args "${a}")
+endforeach()
+set(input_opt "")
+if(EXISTS ${CASE}.stdin)
+  set(input_opt INPUT_FILE ${CASE}.stdin)
+endif()
+execute_process(COMMAND ${CLI} ${args} ${input_opt}
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+set(actual "${out}exit=${rc}\n")
+file(READ ${CASE}.expected expected)
+if(NOT actual STREQUAL expected)
+  message(FATAL_ERROR "transcript differs for ${CASE}\n--- expected\n${expected}--- actual\n${actual}--- stderr\n${err}")
+endif()
