@@ -2,6 +2,9 @@
 // Everything that lives from start-up to exit, in one object owned by whoever
 // runs the program: the GUI start-up, one CLI run, each test.
 #include "engine/cards.h"
+#include "engine/game_ports.h"
+#include "engine/history.h"
+#include "engine/move_state.h"
 #include "engine/piles.h"
 #include "engine/ports.h"
 #include "stores/random.h"
@@ -18,15 +21,26 @@ struct Context {
     Piles piles;
     RunState run;
     Random rng;
+    History history;
+    MoveState move;
+    AutoplaySwitch autoplay;
+    JitterTable jitter{};
+    std::string clockText = "0:00:00";  ///< the time display's text
 
     // Ports; the defaults do nothing so a fresh context runs headless.
     Presentation* presentation = &nullPresentation;
     Dialogs* dialogs = &nullDialogs;
     SoundPort* sound = &nullSound;
+    ShellPort* shell = &nullShell;
+    EndGamePort* endGame = &nullEndGame;
+    ClockPort* clock = &manualClock;
 
     NullPresentation nullPresentation;
     NullDialogs nullDialogs;
     NullSound nullSound;
+    NullShell nullShell;
+    NullEndGame nullEndGame;
+    ManualClock manualClock;
 
     Context() = default;
     Context(const Context&) = delete;
