@@ -111,8 +111,8 @@ int endOfGame(Context& ctx) {
     const bool won = ctx.run.isSet(Flag::Won);
     ctx.run.setTime(Time::GameEnd, ctx.clock->timeOfDay());
     ctx.run.setFlag(Flag::ClockRunning, 0);
-    ctx.shell->enablePauseAndQuit(false);
-    ctx.shell->enableBookmarks(false, false);
+    for (MenuItem item : {MenuItem::Pause, MenuItem::QuitGame, MenuItem::InsertBookmark, MenuItem::GoToBookmark})
+        ctx.shell->enableMenu(item, false);
     const int kind = ctx.P[50];
     if (kind >= 36 && kind <= 39) ctx.endGame->showMemoryScoreSheet(won);
     if (ctx.endGame->selectionShowsWonLost()) ctx.endGame->refreshSelectionEntry(ctx.reg.readInt(reg::Game, 0));

@@ -7,6 +7,9 @@
 
 namespace tessaro {
 
+/// Menu commands whose availability follows the game.
+enum class MenuItem { Pause, QuitGame, InsertBookmark, GoToBookmark };
+
 /// The main window as the game engine sees it.
 class ShellPort {
 public:
@@ -15,12 +18,13 @@ public:
     virtual void setCaption(std::string_view caption) = 0;
     /// Shows the hourglass (true) or restores the remembered cursor (false).
     virtual void busyCursor(bool busy) = 0;
-    /// Enables or disables "P&ause" and "&Quit game".
-    virtual void enablePauseAndQuit(bool enabled) = 0;
-    /// Enables or disables "Insert &bookmark" and "Go &to bookmark".
-    virtual void enableBookmarks(bool insert, bool goTo) = 0;
+    /// Enables or disables a menu command ("P&ause", "&Quit game", "Insert
+    /// &bookmark", "Go &to bookmark").
+    virtual void enableMenu(MenuItem item, bool enabled) = 0;
     /// Shows the autoplay state: the menu entry's check mark and both toolbar buttons.
     virtual void showAutoplay(bool on) = 0;
+    /// The system beep of a press that does nothing.
+    virtual void beep() = 0;
     /// Hides the pile-size tip when it is showing.
     virtual void hidePilesSizeTip() = 0;
     /// The table preparation of a game: loads the current game's rules, adapts
@@ -59,9 +63,9 @@ class NullShell : public ShellPort {
 public:
     void setCaption(std::string_view) override {}
     void busyCursor(bool) override {}
-    void enablePauseAndQuit(bool) override {}
-    void enableBookmarks(bool, bool) override {}
+    void enableMenu(MenuItem, bool) override {}
     void showAutoplay(bool) override {}
+    void beep() override {}
     void hidePilesSizeTip() override {}
     void prepareTable() override {}
     void animationHook(bool) override {}
