@@ -1,5 +1,6 @@
 #pragma once
 // The move rules and the deal as this part of the engine calls them.
+#include <string>
 #include <string_view>
 
 namespace tessaro {
@@ -13,8 +14,8 @@ bool canPlace(const Context& ctx, int a, int b, int emptyCode, bool byPlayer, in
               bool toFoundation, int ruleCode, int direction, int baseRank);
 bool neighboursClear(const Context& ctx, int card);
 
-void deal(Context& ctx);
-void newDealNumber(Context& ctx);
+bool deal(Context& ctx);
+std::string newDealNumber(Context& ctx);
 
 }  // namespace tessaro
 

@@ -67,7 +67,7 @@ void HistorySide::clear() {
     log.clear();
 }
 
-std::string historyLine(const Context& ctx, const std::string& pile) {
+std::string pileLine(const Context& ctx, const std::string& pile) {
     std::string line;
     line.reserve(pile.size() / 3 * 4);
     for (std::size_t i = 0; i + 3 <= pile.size(); i += 3) {
@@ -84,13 +84,13 @@ std::string historyLine(const Context& ctx, const std::string& pile) {
 
 void pushHistory(Context& ctx) {
     HistorySide& u = ctx.history.undo;
-    for (int i = 0; i < kStockPiles; ++i) u.stock.push_back(historyLine(ctx, ctx.piles.stock(i)));
+    for (int i = 0; i < kStockPiles; ++i) u.stock.push_back(pileLine(ctx, ctx.piles.stock(i)));
     // The selection games keep their selection list in Dest1; it is not a position.
     const bool selectionList = ctx.P[39] != 0 || ctx.P[50] == 3 || ctx.P[50] == 4;
     for (int i = 0; i < kFoundations; ++i)
-        u.foundations.push_back(i == 0 && selectionList ? std::string() : historyLine(ctx, ctx.piles.dest(i)));
-    for (int i = 0; i < kRows; ++i) u.rows.push_back(historyLine(ctx, ctx.piles.fila(i)));
-    for (int i = 0; i < kReserves; ++i) u.reserves.push_back(historyLine(ctx, ctx.piles.appogg(i)));
+        u.foundations.push_back(i == 0 && selectionList ? std::string() : pileLine(ctx, ctx.piles.dest(i)));
+    for (int i = 0; i < kRows; ++i) u.rows.push_back(pileLine(ctx, ctx.piles.fila(i)));
+    for (int i = 0; i < kReserves; ++i) u.reserves.push_back(pileLine(ctx, ctx.piles.appogg(i)));
     if (!u.log.empty()) u.log += ',';
     u.log += std::to_string(ctx.history.nextEntry++);
 }

@@ -30,7 +30,7 @@ struct History {
 
 /// The pile line of a pile text: per card the three digits and its face flag;
 /// a gap (any number below 1) is "0000".
-std::string historyLine(const Context& ctx, const std::string& pile);
+std::string pileLine(const Context& ctx, const std::string& pile);
 
 /// Appends the current position to the undo side.
 void pushHistory(Context& ctx);
