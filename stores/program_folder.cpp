@@ -9,6 +9,7 @@
 namespace tessaro {
 
 std::string withTrailingSeparator(std::string_view folder) {
+    if (folder.empty()) return "./";  // the current folder, never the root
     std::string out(folder);
     while (out.size() > 1 && out.back() == '/') out.pop_back();
     if (out.empty() || out.back() != '/') out += '/';
