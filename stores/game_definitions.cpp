@@ -43,6 +43,8 @@ std::string padLeft(const std::string& s, std::size_t w) { return std::string(w 
 
 }  // namespace
 
+bool offered(const GameDefinition& game) { return game.offer == '0' || game.offer == '5'; }
+
 GameDefinition parseGameDefinition(std::string_view text, const std::string& file) {
     GameDefinition g;
     g.file = file;
@@ -116,6 +118,7 @@ std::string writeGamesDat(std::vector<GameDefinition> games) {
         // Characters 5-16: a blank, the custom-game column (0), a blank.
         std::string line = n + " " + gamesdat::encode(padLeft("0", gamesdat::kColumnWidth)) + " ";
         for (const auto& g : games) {
+            if (!offered(g)) continue;  // only catalogue entries have a column
             const auto it = g.params.find(p);
             line += gamesdat::encode(padLeft(std::to_string(it == g.params.end() ? 0 : it->second), gamesdat::kColumnWidth)) + " ";
         }

@@ -32,12 +32,16 @@ struct GameDefinition {
 /// Parses one definition; `file` names it in messages. Throws DefinitionError.
 GameDefinition parseGameDefinition(std::string_view text, const std::string& file);
 
+/// True when the catalogue takes the game (offer code "0" or "5").
+bool offered(const GameDefinition& game);
+
 /// The plain (not yet encoded) catalogue line of a game.
 std::string catalogueLine(const GameDefinition& game);
 
 /// The rules file for the games, sorted by number: "[Sect1]" with one
 /// catalogue line each, "[Sect2]" with parameters 1-489 in one column per
-/// game. Lines end in carriage return and line feed. Throws DefinitionError
+/// offered game, in catalogue order (games not offered have no column, as
+/// the loader finds columns by catalogue index). Lines end in carriage return and line feed. Throws DefinitionError
 /// for two games with one number.
 std::string writeGamesDat(std::vector<GameDefinition> games);
 

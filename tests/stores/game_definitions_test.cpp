@@ -113,6 +113,20 @@ TEST(GameDefinitions, TheWrittenFileLoadsBack) {
     EXPECT_EQ(ctx.P[367], 4);
 }
 
+TEST(GameDefinitions, GamesNotOfferedHaveNoColumn) {
+    const auto a = parseGameDefinition("number: 1\nname: A\ncategory: 1\n50 = 11\n", "a.game");
+    const auto hidden = parseGameDefinition("number: 2\nname: H\ncategory: 1\noffer: 3\n50 = 22\n", "h.game");
+    const auto c = parseGameDefinition("number: 3\nname: C\ncategory: 1\noffer: 5\n50 = 33\n", "c.game");
+    test::TempDir dir;
+    dir.write("GAMES.DAT", writeGamesDat({a, hidden, c}));
+    Context ctx;
+    ctx.reg.initialise(dir.folder());
+    buildCatalogue(ctx);
+    EXPECT_EQ(readGameParameters(ctx, 1, {50}), (std::vector<int>{11}));
+    EXPECT_EQ(readGameParameters(ctx, 3, {50}), (std::vector<int>{33}));
+    EXPECT_EQ(readGameParameters(ctx, 2, {50}), (std::vector<int>{0}));  // the custom column
+}
+
 TEST(GamesDatFormat, TheByteShift) {
     EXPECT_EQ(gamesdat::encode(" 0-9"), "P`]i");
     EXPECT_EQ(gamesdat::decode("P`]i"), " 0-9");
