@@ -31,7 +31,12 @@ TEST(Cards, RankAndSuit) {
     EXPECT_EQ(suit(105), -1);
     EXPECT_EQ(rank(26), 13);
     EXPECT_EQ(suit(27), 2);
-    EXPECT_EQ(rank(0), -1);
+    EXPECT_EQ(rank(0), 0);
+    EXPECT_EQ(rank(-1), -1);
+    EXPECT_EQ(rank(109), -1);
+    EXPECT_EQ(suit(0), 0);
+    EXPECT_EQ(suit(-1), 0);
+    EXPECT_EQ(suit(109), -1);
     EXPECT_EQ(rankBelow(1), 13);
     EXPECT_EQ(rankAbove(13), 1);
 }
