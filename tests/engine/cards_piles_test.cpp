@@ -59,6 +59,10 @@ TEST(Cards, SetFacesModes) {
     EXPECT_TRUE(t.faceUp(3) && t.faceUp(4));
     t.setFaces("001002", 9, '0');  // more than the pile holds: all of it
     EXPECT_TRUE(t.faceDown(1) && t.faceDown(2));
+    t.setFaces("001002", 0, '1');  // modes 0 and below -3 change nothing
+    t.setFaces("001002", -4, '1');
+    EXPECT_TRUE(t.faceDown(1) && t.faceDown(2));
+    EXPECT_EQ(t.record(2), "CUORI_02       10020");
 }
 
 TEST(Piles, NamesResolve) {
