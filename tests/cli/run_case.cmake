@@ -1,6 +1,7 @@
 # Runs one golden transcript: arguments from CASE.args (one per line; the word
 # @PROGRAM_DIR@ is replaced by the program folder), stdin from CASE.stdin when
 # present, and compares stdout plus the exit status with CASE.expected.
+cmake_policy(SET CMP0053 NEW)  # @PROGRAM_DIR@ below is a literal, not a variable reference
 file(STRINGS ${CASE}.args raw_args)
 set(args "")
 foreach(a ${raw_args})
