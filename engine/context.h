@@ -2,6 +2,7 @@
 // Everything that lives from start-up to exit, in one object owned by whoever
 // runs the program: the GUI start-up, one CLI run, each test.
 #include "engine/cards.h"
+#include "engine/drag_state.h"
 #include "engine/piles.h"
 #include "engine/ports.h"
 #include "stores/catalogue.h"
@@ -20,6 +21,7 @@ struct Context {
     RunState run;
     Random rng;
     MainGame mainGame;
+    DragState drag;  ///< the card or run being dragged, as the move rules see it
 
     // Ports; the defaults do nothing so a fresh context runs headless.
     Presentation* presentation = &nullPresentation;
