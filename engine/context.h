@@ -8,6 +8,7 @@
 #include "stores/register.h"
 #include "stores/rule_table.h"
 #include "stores/run_state.h"
+#include "table/layout_state.h"
 
 namespace tessaro {
 
@@ -18,6 +19,7 @@ struct Context {
     Piles piles;
     RunState run;
     Random rng;
+    Layout layout;  ///< pile positions, card size and fan offsets of the table
 
     // Ports; the defaults do nothing so a fresh context runs headless.
     Presentation* presentation = &nullPresentation;
