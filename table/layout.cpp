@@ -858,7 +858,7 @@ private:
     void respace020() {
         const int n = nDest;
         const int tc = nFila;
-        if (n < 1 || !filaCountOk() || tc < 1) {
+        if (n < 1 || n > kFoundations || !filaCountOk() || tc < 1 || !dest(0).placed() || !dest(n - 1).placed()) {
             unsetFila();
             return;
         }
@@ -978,6 +978,19 @@ private:
 };
 
 }  // namespace
+
+std::string placedPiles(const Layout& L) {
+    std::string out;
+    auto line = [&out](const std::string& name, const PilePos& p) {
+        if (p.placed()) out += name + ' ' + std::to_string(p.x) + ' ' + std::to_string(p.y) + '\n';
+    };
+    const char* stockNames[] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
+    for (std::size_t i = 0; i < L.stock.size(); ++i) line(stockNames[i], L.stock[i]);
+    for (std::size_t i = 0; i < L.dest.size(); ++i) line("Dest" + std::to_string(i + 1), L.dest[i]);
+    for (std::size_t i = 0; i < L.fila.size(); ++i) line("Fila" + std::to_string(i + 1), L.fila[i]);
+    for (std::size_t i = 0; i < L.appogg.size(); ++i) line("Appogg" + std::to_string(i + 1), L.appogg[i]);
+    return out;
+}
 
 void layoutTable(Context& ctx, const LayoutInputs& in) {
     Run run(ctx, in);

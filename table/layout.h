@@ -2,6 +2,8 @@
 // Table layout: turns the current game's layout codes into pixel positions for
 // every pile, and prepares the table for a game (card size, display-size check,
 // fan offsets). Headless: the window's measurements come in as plain values.
+#include <string>
+
 #include "table/layout_state.h"
 
 namespace tessaro {
@@ -71,6 +73,11 @@ int prepareTable(Context& ctx, TableHost& host, const LayoutInputs& in);
 
 /// Computes every pile position from the layout codes of the current game.
 void layoutTable(Context& ctx, const LayoutInputs& in);
+
+/// One line "NAME x y" per pile on the table (table coordinates), in the
+/// order Mazzo, Mazzo_Vis, Mazzo_Waste, Dest1.., Fila1.., Appogg1..; slots
+/// that are not on the table are left out.
+std::string placedPiles(const Layout& layout);
 
 /// x of the column n places right of tableau row i, with 2-pixel gaps.
 int columnX(const Context& ctx, int n, int i);
