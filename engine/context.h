@@ -4,6 +4,7 @@
 #include "engine/cards.h"
 #include "engine/piles.h"
 #include "engine/ports.h"
+#include "stores/catalogue.h"
 #include "stores/random.h"
 #include "stores/register.h"
 #include "stores/rule_table.h"
@@ -19,6 +20,7 @@ struct Context {
     Piles piles;
     RunState run;
     Random rng;
+    MainGame mainGame;
     Layout layout;  ///< pile positions, card size and fan offsets of the table
 
     // Ports; the defaults do nothing so a fresh context runs headless.
