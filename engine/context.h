@@ -10,6 +10,7 @@
 #include "stores/register.h"
 #include "stores/rule_table.h"
 #include "stores/run_state.h"
+#include "table/layout_state.h"
 
 namespace tessaro {
 
@@ -22,6 +23,7 @@ struct Context {
     Random rng;
     MainGame mainGame;
     DragState drag;  ///< the card or run being dragged, as the move rules see it
+    Layout layout;  ///< pile positions, card size and fan offsets of the table
 
     // Ports; the defaults do nothing so a fresh context runs headless.
     Presentation* presentation = &nullPresentation;
