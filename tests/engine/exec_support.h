@@ -68,7 +68,7 @@ public:
     void refreshSelectionEntry(int) override {}
     void winningAnimation() override {
         log_.add("animation");
-        if (closeDuringAnimation) ctx_.move.closeAsked = true;
+        if (closeDuringAnimation) ctx_.mainGame.closeAsked = 1;
     }
     void openGameSelection() override { log_.add("open selection"); }
     bool closeDuringAnimation = false;
