@@ -22,18 +22,5 @@ TEST(RunState, StartUpClearsEverythingButFirstShowAndTheMouseStamp) {
     EXPECT_EQ(run.counter(Counter::MouseMoveStamp), -1);
 }
 
-TEST(RunState, TheWonFlagKeepsSmallValuesAndTimesKeepFractions) {
-    RunState run;
-    run.setFlag(Flag::Won, 3);
-    EXPECT_EQ(run.flag(Flag::Won), 3);
-    EXPECT_TRUE(run.isSet(Flag::Won));
-    run.setFlag(Flag::Won, 0);
-    EXPECT_FALSE(run.isSet(Flag::Won));
-    run.setTime(Time::GameEnd, 45000.5123456789);
-    EXPECT_EQ(run.time(Time::GameEnd), 45000.5123456789);
-    run.setCounter(Counter::MouseMoveStamp, -2147483647 - 1);
-    EXPECT_EQ(run.counter(Counter::MouseMoveStamp), -2147483647 - 1);
-}
-
 }  // namespace
 }  // namespace tessaro
