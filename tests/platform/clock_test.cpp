@@ -5,7 +5,6 @@
 #include <chrono>
 #include <thread>
 
-
 namespace tessaro {
 namespace {
 
