@@ -208,11 +208,10 @@ void Dealer::foundationStarts() {
     for (int k = 1; k <= n; ++k) {
         const int c = P_[98 + k];
         int b = -1;
-        bool fromDeck = false;  // b is taken at its place in the deck
         if (c == 0 || c == 92 || c == 96 || c == 97) {
             if (c == 92) setBase(k - 1, P_[51]);
         } else if (c == 20) {
-            if (!deck_.empty()) b = deck_.front(), fromDeck = true;
+            if (!deck_.empty()) b = deck_.front();
         } else if (c == 21) {
             for (int card : deck_) {
                 bool taken = false;
@@ -221,13 +220,13 @@ void Dealer::foundationStarts() {
                     taken = bottom != 0 && suit(bottom) == suit(card);
                 }
                 if (!taken) {
-                    b = card, fromDeck = true;
+                    b = card;
                     break;
                 }
             }
         } else if (c >= 51 && c <= 63) {
             const int at = firstOfRank(deck_, c - 50);
-            if (at >= 0) b = deck_[static_cast<std::size_t>(at)], fromDeck = true;
+            if (at >= 0) b = deck_[static_cast<std::size_t>(at)];
         } else if (c == 91) {
             if (!deck_.empty()) {
                 b = deck_.front() + 13 * k;
@@ -246,10 +245,10 @@ void Dealer::foundationStarts() {
         // already lying on a pile starts nothing, rather than putting a gap
         // or a second copy of a card on the foundation.
         if (b < 1 || b > kCardCount) continue;
-        if (!fromDeck && ctx_.piles.findCard(b, FindAction::None, P_).where != Where::NotFound) continue;
+        const bool inDeck = takeCard(b);
+        if (!inDeck && ctx_.piles.findCard(b, FindAction::None, P_).where != Where::NotFound) continue;
         append(dest(k - 1), b, '1');
         setBase(k - 1, rank(cardAt(text(dest(k - 1)), 0)));
-        takeCard(b);
     }
 }
 
