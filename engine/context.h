@@ -2,12 +2,15 @@
 // Everything that lives from start-up to exit, in one object owned by whoever
 // runs the program: the GUI start-up, one CLI run, each test.
 #include "engine/cards.h"
+#include "engine/drag_state.h"
 #include "engine/piles.h"
 #include "engine/ports.h"
+#include "stores/catalogue.h"
 #include "stores/random.h"
 #include "stores/register.h"
 #include "stores/rule_table.h"
 #include "stores/run_state.h"
+#include "table/layout_state.h"
 
 namespace tessaro {
 
@@ -18,6 +21,9 @@ struct Context {
     Piles piles;
     RunState run;
     Random rng;
+    MainGame mainGame;
+    DragState drag;  ///< the card or run being dragged, as the move rules see it
+    Layout layout;  ///< pile positions, card size and fan offsets of the table
 
     // Ports; the defaults do nothing so a fresh context runs headless.
     Presentation* presentation = &nullPresentation;
