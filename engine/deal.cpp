@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/context.h"
+#include "engine/rules.h"
 
 namespace tessaro {
 
@@ -740,71 +741,14 @@ bool deal(Context& ctx) {
     return true;
 }
 
-bool foundationGeneralRule(const Context& ctx, int top, int card, int foundation) {
-    const RuleTable& P = ctx.P;
-    const int a = top, b = card;
-    if (a == b) return false;
-    // Stock first: no card from a row while the stock piles hold cards.
-    if (P[35] >= 1 && P[35] <= 3 && !(ctx.piles.stock(kMazzo).empty() && ctx.piles.stock(kMazzoVis).empty())) {
-        const std::string key = card3(b);
-        for (int r = 0; r < clampCount(P.rows(), kRows); ++r) {
-            const std::string& t = ctx.piles.fila(r);
-            for (std::size_t i = 0; i + 3 <= t.size(); i += 3)
-                if (t.compare(i, 3, key) == 0) return false;
-        }
-    }
-    const int emptyCode = P[51 + foundation];
-    const int rule = P[83 + foundation];
-    const int direction = P[67 + foundation];
-    const int rb = rank(b);
-    if (a <= 0) {
-        switch (emptyCode) {
-        case -1: return true;
-        case 81:
-        case 85: return rb == 1;
-        case 84: return rb == 13;
-        case 90: return rb == 2;
-        case 82:
-        case 83: return false;
-        case 86: return true;
-        default: return rb == emptyCode;
-        }
-    }
-    switch (rule) {
-    case 0:
-    case 11:
-        if (suit(a) != suit(b)) return false;
-        break;
-    case 1:
-        if (isRed(a) != isRed(b)) return false;
-        break;
-    case 3:
-        if (isRed(a) == isRed(b)) return false;
-        break;
-    case 6: return false;
-    default: break;
-    }
-    const int ra = rank(a);
-    if (direction == 1 || direction == 2) {
-        if (ra == 13) {
-            if (rb == 1 && emptyCode != 1) return true;
-            if (direction == 1) return false;
-        } else if (rb == ra + 1) {
-            return true;
-        }
-    }
-    if (direction == 0 || direction == 2) {
-        if (ra != 1) return ra == rb + 1;
-        return rb == 13 && emptyCode != 13;
-    }
-    return false;
-}
-
 bool dealMayPlace(const Context& ctx, int card, int foundation) {
     if (foundation < 0 || foundation >= kFoundations) return false;
+    const RuleTable& P = ctx.P;
+    // The deal asks the judge directly, not as a player's move, with an empty
+    // foundation's top as 0.
     const int top = ctx.piles.top({PileKind::Foundation, foundation});
-    // The deal asks with an empty foundation's top as 0.
-    return foundationGeneralRule(ctx, top, card, foundation);
+    return canPlace(ctx, top, card, P[51 + foundation], false, foundation, true, true, P[83 + foundation],
+                    P[67 + foundation], P[51 + foundation]);
 }
 
 }  // namespace tessaro

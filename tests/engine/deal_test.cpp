@@ -609,35 +609,36 @@ TEST_F(DealTest, NoGameLoadedDealsNothing) {
     EXPECT_EQ(pileDump(ctx), "");
 }
 
-// --- the interim foundation rule ---------------------------------------------------------
+// --- the question the deal asks the move rules ---------------------------------------------
 
-TEST_F(DealTest, FoundationGeneralRule) {
+TEST_F(DealTest, DealAsksWithTheFoundationsOwnParameters) {
     // Foundation 1: ace base, ascending, same suit. Foundation 2: king base,
     // descending, alternating colours. Foundation 3: base 7, either way, any suit.
-    test::setParams(ctx, {{51, 1}, {67, 1}, {83, 0}, {52, 13}, {68, 0}, {84, 3}, {53, 7}, {69, 2}, {85, 2}});
-    EXPECT_TRUE(foundationGeneralRule(ctx, 0, 27, 0));    // an ace starts it
-    EXPECT_FALSE(foundationGeneralRule(ctx, 0, 2, 0));
-    EXPECT_TRUE(foundationGeneralRule(ctx, 1, 2, 0));
-    EXPECT_FALSE(foundationGeneralRule(ctx, 1, 15, 0));   // other suit
-    EXPECT_FALSE(foundationGeneralRule(ctx, 13, 1, 0));   // no ace on the king of an ace foundation
-    EXPECT_TRUE(foundationGeneralRule(ctx, 0, 26, 1));
-    EXPECT_TRUE(foundationGeneralRule(ctx, 26, 51, 1));   // black queen on red king
-    EXPECT_FALSE(foundationGeneralRule(ctx, 26, 25, 1));
-    EXPECT_TRUE(foundationGeneralRule(ctx, 20, 8, 2));    // 7 then 8, any suit
-    EXPECT_TRUE(foundationGeneralRule(ctx, 20, 45, 2));   // 7 then 6
-    EXPECT_TRUE(foundationGeneralRule(ctx, 13, 1, 2));    // an ace after a king when not started with an ace
-    EXPECT_TRUE(foundationGeneralRule(ctx, 13, 12, 2));
-    EXPECT_FALSE(foundationGeneralRule(ctx, 20, 20, 2));  // the card itself
-    ctx.P.set(35, 1);
+    test::setParams(ctx, {{366, 3}, {51, 1}, {67, 1}, {83, 0}, {52, 13}, {68, 0}, {84, 3}, {53, 7}, {69, 2}, {85, 2}});
+    EXPECT_TRUE(dealMayPlace(ctx, 27, 0));  // an ace starts an empty ace foundation
+    EXPECT_FALSE(dealMayPlace(ctx, 2, 0));
+    EXPECT_TRUE(dealMayPlace(ctx, 26, 1));
+    EXPECT_FALSE(dealMayPlace(ctx, 25, 1));
+    test::setPile(ctx, "Dest1", "0011");
+    test::setPile(ctx, "Dest2", "0261");
+    test::setPile(ctx, "Dest3", "0201");
+    EXPECT_TRUE(dealMayPlace(ctx, 2, 0));
+    EXPECT_FALSE(dealMayPlace(ctx, 15, 0));   // other suit
+    EXPECT_TRUE(dealMayPlace(ctx, 51, 1));    // black queen on the red king
+    EXPECT_FALSE(dealMayPlace(ctx, 25, 1));   // red on red
+    EXPECT_TRUE(dealMayPlace(ctx, 8, 2));     // 7 then 8, any suit
+    EXPECT_TRUE(dealMayPlace(ctx, 45, 2));    // 7 then 6
+    EXPECT_FALSE(dealMayPlace(ctx, 20, 2));   // the card itself
+    EXPECT_FALSE(dealMayPlace(ctx, 2, 16));   // no such foundation
+    EXPECT_FALSE(dealMayPlace(ctx, 2, -1));
+
+    // Stock first: no card from a row to a foundation while the stock holds cards.
+    test::setParams(ctx, {{35, 1}, {367, 1}});
     test::setPile(ctx, "Mazzo", "0500");
     test::setPile(ctx, "Fila1", "0021");
-    ctx.P.set(367, 1);
-    EXPECT_FALSE(foundationGeneralRule(ctx, 1, 2, 0));  // stock first
-    EXPECT_EQ(dealMayPlace(ctx, 2, 0), false);
+    EXPECT_FALSE(dealMayPlace(ctx, 2, 0));
     ctx.piles.stock(kMazzo).clear();
-    test::setPile(ctx, "Dest1", "0011");
     EXPECT_TRUE(dealMayPlace(ctx, 2, 0));
-    EXPECT_FALSE(dealMayPlace(ctx, 2, 16));
 }
 
 }  // namespace
