@@ -5,6 +5,7 @@
 
 #include "engine/context.h"
 #include "engine/rules.h"
+#include "engine/score.h"
 
 namespace tessaro {
 
@@ -200,8 +201,6 @@ void Dealer::run() {
     if (P_[99] == 96) acesWithRefill();
     if (P_.family() == 22) kingUnderStock();
     distribute();  // step 21
-    // Step 22, the score refresh, belongs to the caller (new game), which
-    // owns the score.
 }
 
 void Dealer::foundationStarts() {
@@ -732,13 +731,17 @@ void filterDeck(const Context& ctx, Deck& deck) {
 bool deal(Context& ctx) {
     const std::string number = ctx.reg.read(reg::DealNumber);
     Deck deck;
-    if (!buildDeck(ctx, number, deck)) return false;
-    try {
-        Dealer(ctx, std::move(deck)).run();
-    } catch (const DealStopped&) {
-        return false;
+    bool complete = buildDeck(ctx, number, deck);
+    if (complete) {
+        try {
+            Dealer(ctx, std::move(deck)).run();
+        } catch (const DealStopped&) {
+            complete = false;
+        }
     }
-    return true;
+    // Step 22, also after a stopped deal: the score shows what lies on the table.
+    refreshScore(ctx);
+    return complete;
 }
 
 bool dealMayPlace(const Context& ctx, int card, int foundation) {

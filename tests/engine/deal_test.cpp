@@ -580,6 +580,7 @@ TEST_F(DealTest, MemoryGridIsDealtFaceDown) {
     EXPECT_EQ(dealt("1234567890123"),
               "Fila1=0050043005300810\nFila2=0710057001500010\nFila3=0670019002900950\n");
     EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(ctx.reg.read(reg::Score), "-52");  // no pair found, no miss yet
 }
 
 TEST_F(DealTest, PileAskingForMoreThanTheDeckStops) {
