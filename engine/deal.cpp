@@ -567,7 +567,8 @@ void Dealer::distributeDistinctRanks() {
 }  // namespace
 
 bool validDealNumber(std::string_view number) {
-    return number.size() == 13 && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return number.size() == 13 &&
+           std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string newDealNumber(Context& ctx) {
@@ -686,7 +687,9 @@ void filterDeck(const Context& ctx, Deck& deck) {
     const int R = P.rows();
     switch (P[34]) {
     case 9:
-        removeIf(deck, [R](int c) { return R <= 13 ? !(c >= 1 && c <= R) : !((c >= 1 && c <= 13) || (c >= 27 && c <= R + 13)); });
+        removeIf(deck, [R](int c) {
+            return R <= 13 ? !(c >= 1 && c <= R) : !((c >= 1 && c <= 13) || (c >= 27 && c <= R + 13));
+        });
         break;
     case 11:
     case 14: {

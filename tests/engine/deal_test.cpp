@@ -587,7 +587,8 @@ TEST_F(DealTest, PileAskingForMoreThanTheDeckStops) {
     test::setParams(ctx, {{370, 52}, {374, 30}, {375, 30}});
     ctx.reg.write(reg::DealNumber, "0000000000000");
     EXPECT_FALSE(deal(ctx));
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Fila2 asks for 30 cards but the deck holds only 22; the deal is stopped."});
+    EXPECT_EQ(dialogs.shown,
+              std::vector<std::string>{"Fila2 asks for 30 cards but the deck holds only 22; the deal is stopped."});
     EXPECT_EQ(ctx.piles.count({PileKind::Row, 0}), 30);
     EXPECT_EQ(ctx.piles.count({PileKind::Row, 1}), 0);
 
@@ -597,7 +598,8 @@ TEST_F(DealTest, PileAskingForMoreThanTheDeckStops) {
     ctx.P.clear();
     test::setParams(ctx, {{370, 52}, {371, 52}, {1, 1}});
     EXPECT_FALSE(deal(ctx));
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Dest1 asks for a card but the deck is empty; the deal is stopped."});
+    EXPECT_EQ(dialogs.shown,
+              std::vector<std::string>{"Dest1 asks for a card but the deck is empty; the deal is stopped."});
 }
 
 TEST_F(DealTest, NoGameLoadedDealsNothing) {
@@ -605,8 +607,10 @@ TEST_F(DealTest, NoGameLoadedDealsNothing) {
     EXPECT_TRUE(deal(ctx));  // nothing asks for a card
     ctx.P.set(374, 6);
     EXPECT_FALSE(deal(ctx));
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{std::string(kDeckSizeError), std::string(kDeckSizeError),
-                                                       "Fila1 asks for 6 cards but the deck holds only 0; the deal is stopped."}));
+    const std::string sizeError(kDeckSizeError);
+    EXPECT_EQ(dialogs.shown,
+              (std::vector<std::string>{sizeError, sizeError,
+                                        "Fila1 asks for 6 cards but the deck holds only 0; the deal is stopped."}));
     EXPECT_EQ(pileDump(ctx), "");
 }
 
