@@ -59,9 +59,8 @@ TEST(DealFuzz, RandomRulesNeverDuplicateACard) {
             for (std::size_t i = at + 1; i + 4 <= dump.size() && dump[i] != '\n'; i += 4) {
                 const int card = cardAt(dump, i);
                 ASSERT_LE(card, kCardCount) << "round " << round;
-                if (card > 0)
-                    ASSERT_EQ(++seen[static_cast<std::size_t>(card)], 1) << "round " << round << " card " << card << "\n"
-                                                                         << dump;
+                if (card == 0) continue;
+                ASSERT_EQ(++seen[static_cast<std::size_t>(card)], 1) << "round " << round << " card " << card;
             }
     }
     // Both ends occur: complete deals and deals stopped by an impossible count.
