@@ -1,28 +1,16 @@
 #pragma once
-// The move rules and the deal as this part of the engine calls them.
-#include <string>
-#include <string_view>
+// The move rules, the deal and the per-game autoplay setting as move
+// execution, autoplay and new game call them.
+#include "engine/deal.h"
+#include "engine/rules.h"
+#include "stores/settings.h"
 
 namespace tessaro {
 
 struct Context;
 
-bool canDropOnPile(const Context& ctx, int card, std::string_view pile);
-bool runLengthAllowed(Context& ctx, int card, bool targetEmpty);
-bool runFollowsRule(const Context& ctx, int card, int row);
-bool canPlace(const Context& ctx, int a, int b, int emptyCode, bool byPlayer, int T, bool wrapAllowed,
-              bool toFoundation, int ruleCode, int direction, int baseRank);
-bool neighboursClear(const Context& ctx, int card);
-
-bool deal(Context& ctx);
-std::string newDealNumber(Context& ctx);
-
-}  // namespace tessaro
-
-namespace tessaro {
-
 /// The per-game autoplay choice of the settings file (on unless stored "N").
-bool readGameAutoplay(const Context& ctx, int game);
-void writeGameAutoplay(const Context& ctx, int game, bool on);
+inline bool readGameAutoplay(const Context& ctx, int game) { return autoplayFor(ctx.reg, game); }
+inline void writeGameAutoplay(const Context& ctx, int game, bool on) { writeAutoplayFor(ctx.reg, game, on); }
 
 }  // namespace tessaro
