@@ -3,12 +3,17 @@
 // runs the program: the GUI start-up, one CLI run, each test.
 #include "engine/cards.h"
 #include "engine/drag_state.h"
+#include "engine/game_ports.h"
+#include "engine/history.h"
+#include "engine/move_state.h"
 #include "engine/piles.h"
 #include "engine/ports.h"
+#include "stores/catalogue.h"
 #include "stores/random.h"
 #include "stores/register.h"
 #include "stores/rule_table.h"
 #include "stores/run_state.h"
+#include "table/layout_state.h"
 
 namespace tessaro {
 
@@ -19,16 +24,29 @@ struct Context {
     Piles piles;
     RunState run;
     Random rng;
+    MainGame mainGame;
     DragState drag;  ///< the card or run being dragged, as the move rules see it
+    Layout layout;  ///< pile positions, card size and fan offsets of the table
+    History history;
+    MoveState move;
+    AutoplaySwitch autoplay;
+    JitterTable jitter{};
+    std::string clockText = "0:00:00";  ///< the time display's text
 
     // Ports; the defaults do nothing so a fresh context runs headless.
     Presentation* presentation = &nullPresentation;
     Dialogs* dialogs = &nullDialogs;
     SoundPort* sound = &nullSound;
+    ShellPort* shell = &nullShell;
+    EndGamePort* endGame = &nullEndGame;
+    ClockPort* clock = &manualClock;
 
     NullPresentation nullPresentation;
     NullDialogs nullDialogs;
     NullSound nullSound;
+    NullShell nullShell;
+    NullEndGame nullEndGame;
+    ManualClock manualClock;
 
     Context() = default;
     Context(const Context&) = delete;
