@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/context.h"
+#include "stores/rules_file.h"
 
 namespace tessaro {
 
@@ -31,6 +32,8 @@ LayoutInputs previewInputs(int pictureWidth, int pictureHeight, int screenWidth,
     in.screenHeight = screenHeight;
     return in;
 }
+
+void TableHost::reloadRules(Context& ctx) { loadRules(ctx); }
 
 // ---------------------------------------------------------------- card size
 

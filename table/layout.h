@@ -42,8 +42,9 @@ struct GameCommandStates {
 class TableHost {
 public:
     virtual ~TableHost() = default;
-    /// Loads the current game's parameters into the (already cleared) table.
-    virtual void reloadRules(Context&) {}
+    /// Loads the current game's parameters into the (already cleared) table;
+    /// by default from the rules file in the program folder.
+    virtual void reloadRules(Context& ctx);
     /// The card size changed: reload the card images for it.
     virtual void cardSizeChanged(Context&) {}
     /// Lets the main window process its pending paint.
