@@ -381,6 +381,7 @@ TEST(Rectangles, OverlapByCornersSpansAndSampledRows) {
         {"sampled y reaches the second", {15, 0, 30, 200}, {0, 90, 20, 110}, true, 1000},
         {"right edge in span, sampled", {0, 0, 10, 200}, {5, 40, 30, 60}, true, 1000},
         {"sampled y steps over the second", {15, 0, 30, 200}, {0, 120, 20, 130}, false, 0},
+        {"sampled y on the second's top edge", {15, 0, 30, 200}, {0, 100, 20, 110}, true, 1000},
         {"apart", {0, 0, 10, 10}, {20, 20, 30, 30}, false, 0},
     };
     for (const Case& c : cases) {
