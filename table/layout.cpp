@@ -167,6 +167,8 @@ int prepareTable(Context& ctx, TableHost& host, const LayoutInputs& in) {
 
 // ----------------------------------------------------------------- layout
 
+int minimumWindowWidth(int screenWidth) { return screenWidth <= 700 ? 635 : 780; }
+
 int columnX(const Context& ctx, int n, int i) {
     const Layout& L = ctx.layout;
     const int x = i >= 0 && i < kRows ? L.fila[static_cast<std::size_t>(i)].x : kUnsetFila;

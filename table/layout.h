@@ -72,6 +72,11 @@ void checkDisplaySize(Context& ctx, TableHost& host, int screenWidth);
 /// game's commands, the fan offsets and the layout. Returns 1.
 int prepareTable(Context& ctx, TableHost& host, const LayoutInputs& in);
 
+/// The main window's smallest size, kept when it is resized: 635 pixels wide
+/// on screens at most 700 pixels wide, else 780; 120 pixels high.
+int minimumWindowWidth(int screenWidth);
+inline constexpr int kMinimumWindowHeight = 120;
+
 /// Computes every pile position from the layout codes of the current game.
 void layoutTable(Context& ctx, const LayoutInputs& in);
 

@@ -356,6 +356,13 @@ TEST(LayoutState, SnapshotsAreTakenBeforeTheScrollOffset) {
 
 // ------------------------------------------------------------ rectangles
 
+TEST(Rectangles, MinimumWindowSize) {
+    EXPECT_EQ(minimumWindowWidth(640), 635);
+    EXPECT_EQ(minimumWindowWidth(700), 635);
+    EXPECT_EQ(minimumWindowWidth(701), 780);
+    EXPECT_EQ(kMinimumWindowHeight, 120);
+}
+
 TEST(Rectangles, ColumnX) {
     TableFixture t;
     t.ctx.layout.fila[2].x = 100;
