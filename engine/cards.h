@@ -9,9 +9,11 @@ namespace tessaro {
 
 inline constexpr int kCardCount = 108;
 
-/// Rank 1 (ace) to 13 (king); 100 for a joker; -1 for anything else.
+/// Rank 1 (ace) to 13 (king); 100 for a joker; a number of 0 or below is its
+/// own rank (an empty target, -1, has rank -1); -1 above 108.
 int rank(int card);
-/// Suit 0 hearts, 1 diamonds, 2 clubs, 3 spades; -1 for jokers and non-cards.
+/// Suit 0 hearts, 1 diamonds, 2 clubs, 3 spades; -1 for jokers and numbers
+/// above 108; 0 for a number of 0 or below (an empty target counts as hearts).
 int suit(int card);
 inline bool isJoker(int card) { return card >= 105 && card <= 108; }
 inline bool isRed(int card) { return (card >= 1 && card <= 26) || (card >= 53 && card <= 78); }

@@ -2,6 +2,10 @@
 // Everything that lives from start-up to exit, in one object owned by whoever
 // runs the program: the GUI start-up, one CLI run, each test.
 #include "engine/cards.h"
+#include "engine/drag_state.h"
+#include "engine/game_ports.h"
+#include "engine/history.h"
+#include "engine/move_state.h"
 #include "engine/piles.h"
 #include "engine/ports.h"
 #include "stores/catalogue.h"
@@ -21,16 +25,28 @@ struct Context {
     RunState run;
     Random rng;
     MainGame mainGame;
+    DragState drag;  ///< the card or run being dragged, as the move rules see it
     Layout layout;  ///< pile positions, card size and fan offsets of the table
+    History history;
+    MoveState move;
+    AutoplaySwitch autoplay;
+    JitterTable jitter{};
+    std::string clockText = "0:00:00";  ///< the time display's text
 
     // Ports; the defaults do nothing so a fresh context runs headless.
     Presentation* presentation = &nullPresentation;
     Dialogs* dialogs = &nullDialogs;
     SoundPort* sound = &nullSound;
+    ShellPort* shell = &nullShell;
+    EndGamePort* endGame = &nullEndGame;
+    ClockPort* clock = &manualClock;
 
     NullPresentation nullPresentation;
     NullDialogs nullDialogs;
     NullSound nullSound;
+    NullShell nullShell;
+    NullEndGame nullEndGame;
+    ManualClock manualClock;
 
     Context() = default;
     Context(const Context&) = delete;

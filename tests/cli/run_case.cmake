@@ -3,6 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 # @PROGRAM_DIR@ is replaced by the program folder, @FIXTURE_DIR@ by the folder
 # of the fixture rules file), stdin from CASE.stdin when
 # present, and compares stdout plus the exit status with CASE.expected.
+cmake_policy(SET CMP0053 NEW)  # @PROGRAM_DIR@ below is a literal, not a variable reference
 file(STRINGS ${CASE}.args raw_args)
 set(args "")
 foreach(a ${raw_args})
