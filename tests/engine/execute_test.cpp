@@ -147,7 +147,7 @@ TEST(ExecuteRows, ThreeCardRunKeepsItsOrderAndIsOneRecord) {
     klondikeLike(t.ctx);
     setPile(t.ctx, "Fila1", "0200013101710051");
     setPile(t.ctx, "Fila2", "0251");
-    t.ctx.drag.singleCard = false;
+    t.ctx.move.draggedCards = 3;
     EXPECT_TRUE(executeMove(t.ctx, 13, "Fila2"));
     EXPECT_EQ(t.pile("Fila2"), "025013017005");
     EXPECT_EQ(t.pile("Fila1"), "020");
