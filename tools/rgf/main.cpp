@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTextStream>
@@ -144,7 +145,8 @@ bool writeContactSheet(const Library& lib, const QString& file) {
                 }
                 y += 24;
             }
-            const int cw = std::max(c.img.width(), 60), ch = c.img.height() + label;
+            const int tw = QFontMetrics(font).horizontalAdvance(c.text) + 4;
+            const int cw = std::max(c.img.width(), tw), ch = c.img.height() + label;
             if (x + cw > width - gap && x > gap) {
                 x = gap;
                 y += rowH + gap;
@@ -157,9 +159,9 @@ bool writeContactSheet(const Library& lib, const QString& file) {
                         p.fillRect(x + xx, y + yy, 4, 4, ((xx + yy) / 4) % 2 ? QColor(90, 90, 90) : QColor(70, 70, 70));
                 p.drawImage(x, y, c.img);
                 p.setPen(QColor(230, 230, 230));
-                p.drawText(QRect(x, y + c.img.height(), std::max(cw, 120), label), Qt::AlignLeft | Qt::AlignVCenter, c.text);
+                p.drawText(QRect(x, y + c.img.height(), cw, label), Qt::AlignLeft | Qt::AlignVCenter, c.text);
             }
-            x += std::max(cw, int(c.text.size() * 6.5)) + gap;
+            x += cw + gap;
             rowH = std::max(rowH, ch);
         }
         if (pass == 0) {
