@@ -31,6 +31,7 @@ QPainterPath suitPath(Suit s) {
         p.addEllipse(QPointF(-0.245, 0.07), r, r);
         p.addEllipse(QPointF(0.245, 0.07), r, r);
         p.addEllipse(QPointF(0, 0.0), 0.12, 0.12);
+        p.setFillRule(Qt::WindingFill);  // the overlapping lobes make one shape
         QPainterPath stem;
         stem.moveTo(-0.03, 0.0);
         stem.quadTo(-0.02, 0.36, -0.2, 0.5);
