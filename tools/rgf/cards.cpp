@@ -38,19 +38,21 @@ Geometry geometry(const Size& sz, bool plain) {
     Geometry g;
     g.k = k;
     if (plain) {
-        g.rank = QRectF(2.0, 3.0, 12.0 * k, 12.0 * k);
-        g.suitIdx = QPointF(2.0 + 6.0 * k, 3.0 + 19.5 * k);
-        g.suitIdxH = 9.0 * k;
+        // Bigger indices, a little smaller pips drawn closer together.
+        g.rank = QRectF(1.5, 2.5, 10.0 * k, 13.0 * k);
+        g.suitIdx = QPointF(1.5 + 5.0 * k, 2.5 + 20.0 * k);
+        g.suitIdxH = 8.5 * k;
     } else {
         g.rank = QRectF(2.0, 3.5, 9.0 * k, 10.0 * k);
         g.suitIdx = QPointF(2.0 + 4.5 * k, 3.5 + 16.5 * k);
         g.suitIdxH = 7.5 * k;
     }
-    g.pipH = 12.5 * k;
+    g.pipH = (plain ? 11.5 : 12.5) * k;
     const double cx = sz.w / 2.0;
+    const double spread = (plain ? 12.0 : 13.5) * k;
     g.colM = cx;
-    g.colL = cx - 13.5 * k;
-    g.colR = cx + 13.5 * k;
+    g.colL = cx - spread;
+    g.colR = cx + spread;
     g.top = 17.0 * k;
     g.bottom = sz.h - 17.0 * k;
     g.court = QRectF(14.5 * k, 11.5 * k, sz.w - 29.0 * k, sz.h - 23.0 * k);
@@ -97,7 +99,7 @@ void drawIndex(QPainter& p, const Size& sz, const Geometry& g, Suit s, int rank,
         }
         const QString text = QString::fromLatin1(kRankText[rank - 1]);
         QRectF box = g.rank;
-        if (rank == 10) box.adjust(-1.2 * g.k, 0, 1.2 * g.k, 0);
+        if (rank == 10) box = QRectF(1.5, box.top(), box.width() + (plain ? 2.5 : 1.5), box.height());
         const QPainterPath t = plain ? textPath(text, box, QStringLiteral("DejaVu Sans"), true, 1.0)
                                      : textPath(text, box, QStringLiteral("DejaVu Serif"), true, 0.95);
         p.setPen(Qt::NoPen);
@@ -163,7 +165,7 @@ QImage littleFace(const Size& sz, Suit s, int rank, bool plain) {
     cardBase(p, sz.w, sz.h);
     const QColor ink = redSuit(s) ? kRed : kBlack;
     const QString text = QString::fromLatin1(kRankText[rank - 1]);
-    QRectF box(2.0, 2.0, rank == 10 ? 12.0 : 9.0, 11.0);
+    QRectF box(1.5, 2.0, rank == 10 ? 11.5 : 9.0, 11.0);
     const QPainterPath t = textPath(text, box, plain ? QStringLiteral("DejaVu Sans") : QStringLiteral("DejaVu Serif"),
                                     true, 1.0);
     p.setPen(Qt::NoPen);

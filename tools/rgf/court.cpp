@@ -342,6 +342,11 @@ void drawPlainCourt(QPainter& p, const QRectF& frame, Suit s, int rank, double k
 namespace {
 void halfJester(QPainter& p, const Unit& u) {
     const QColor red(200, 32, 40), green(40, 140, 80), gold(236, 184, 44), purple(110, 50, 150);
+    // body and ruff, squeezed below the shoulders so the head can be large
+    p.save();
+    p.translate(50, 92);
+    p.scale(0.92, 0.72);
+    p.translate(-50, -92);
     // body in a harlequin pattern
     p.save();
     QPainterPath body = poly({{12, 92}, {20, 58}, {36, 52}, {64, 52}, {80, 58}, {88, 92}});
@@ -364,6 +369,12 @@ void halfJester(QPainter& p, const Unit& u) {
         p.setBrush(i % 2 ? red : Qt::white);
         p.drawEllipse(QPointF(30 + i * 5.7, 53), 3.6, 3.0);
     }
+    p.restore();
+    // cap and face, enlarged about the face
+    p.save();
+    p.translate(50, 42);
+    p.scale(1.12, 1.12);
+    p.translate(-50, -35);
     // cap with three points and bells
     QPainterPath cap;
     cap.moveTo(37, 26);
@@ -387,6 +398,7 @@ void halfJester(QPainter& p, const Unit& u) {
     p.setPen(u.pen(kOutline, 0.5));
     p.setBrush(gold);
     p.drawRect(QRectF(37.5, 22.5, 25, 4));
+    p.restore();
     // marotte
     p.setPen(u.pen(QColor(110, 70, 30), 1.2));
     p.drawLine(QPointF(80, 88), QPointF(80, 40));
@@ -418,8 +430,10 @@ void drawJester(QPainter& p, const QRectF& frame, double k, bool mirrored) {
             halfJester(p, u);
         }
     } else {
-        // a single jester head and shoulders filling the frame
-        Unit u(p, QRectF(frame.left(), frame.top(), frame.width(), frame.height() * 1.8));
+        // the jester's head and cap filling the frame
+        p.setClipRect(frame);
+        Unit u(p, QRectF(frame.left() - frame.width() * 0.35, frame.top() - frame.height() * 0.05,
+                         frame.width() * 1.7, frame.height() * 2.2));
         halfJester(p, u);
     }
     p.restore();
