@@ -58,23 +58,33 @@ int blobs(const QImage& img, const QRect& area, const std::function<bool(QRgb)>&
     return count;
 }
 
-TEST_F(LibraryTest, BigSheetsAreCutIntoAceToTenWithTheirPipCounts) {
-    const Register reg = cardRegister("B", "001", "001");
-    CardImages images;
-    loadCardImages(reg, images, true);
-    // The pip field lies between the corner indices.
-    const QRect pipField(14, 8, 71 - 28, 96 - 16);
-    for (int suit = 0; suit < 4; ++suit) {
-        const auto ink = suit < 2 ? std::function<bool(QRgb)>(red) : std::function<bool(QRgb)>(black);
-        for (int r = 2; r <= 10; ++r) {
-            const QImage& face = images.faces[std::size_t(suit * 13 + r - 1)];
-            ASSERT_EQ(face.size(), QSize(71, 96));
-            EXPECT_EQ(blobs(face, pipField, ink, 25), r) << "suit " << suit << " rank " << r;
+TEST_F(LibraryTest, SheetsAreCutIntoAceToTenWithTheirPipCounts) {
+    struct Case {
+        const char* size;
+        const char* set;
+        QSize card;
+        QRect pipField;  // between the corner indices
+    };
+    const Case cases[] = {{"B", "001", {71, 96}, QRect(14, 8, 43, 80)},
+                          {"B", "003", {71, 96}, QRect(15, 8, 41, 80)},
+                          {"M", "001", {59, 80}, QRect(12, 7, 35, 66)},
+                          {"M", "003", {59, 80}, QRect(13, 7, 33, 66)}};
+    for (const Case& c : cases) {
+        CardImages images;
+        loadCardImages(cardRegister(c.size, c.set, "001"), images, true);
+        for (int suit = 0; suit < 4; ++suit) {
+            const auto ink = suit < 2 ? std::function<bool(QRgb)>(red) : std::function<bool(QRgb)>(black);
+            for (int r = 2; r <= 10; ++r) {
+                const QImage& face = images.faces[std::size_t(suit * 13 + r - 1)];
+                ASSERT_EQ(face.size(), c.card);
+                EXPECT_EQ(blobs(face, c.pipField, ink, 15), r) << c.size << c.set << " suit " << suit << " rank " << r;
+            }
+            // The ace has one big pip, and it lies in the middle.
+            const QImage& ace = images.faces[std::size_t(suit * 13)];
+            const QPoint mid(c.card.width() / 2, c.card.height() / 2);
+            EXPECT_EQ(blobs(ace, c.pipField, ink, 150), 1) << c.size << c.set << " suit " << suit;
+            EXPECT_EQ(blobs(ace, QRect(mid - QPoint(10, 12), QSize(21, 25)), ink, 150), 1) << c.size << c.set << suit;
         }
-        // The ace has one big pip, and it lies in the middle.
-        const QImage& ace = images.faces[std::size_t(suit * 13)];
-        EXPECT_EQ(blobs(ace, pipField, ink, 250), 1) << suit;
-        EXPECT_EQ(blobs(ace, QRect(20, 30, 31, 36), ink, 250), 1) << suit;
     }
 }
 

@@ -281,12 +281,14 @@ void categoryPicture(QPainter& p, int category) {
         for (int i = 0; i < 4; ++i) { card(0.5 + i * 3.8, 1, true, 3.5, 6); card(0.5 + i * 3.8, 8.5, true, 3.5, 6); }
         break;
     case 4:  // FreeCell: four cells over a column
+        p.setPen(line(QColor(40, 40, 50), 0.8));
+        p.setBrush(QColor(230, 240, 230));
         for (int i = 0; i < 4; ++i) p.drawRect(QRectF(0.5 + i * 3.8, 0.5, 3.2, 4.5));
         card(5, 6.5, true); card(5, 9, true);
         break;
     case 5:  // Klondike: a staircase
         for (int i = 0; i < 3; ++i)
-            for (int j = 0; j <= i; ++j) card(1 + i * 5, 1 + j * 3, j == i);
+            for (int j = 0; j <= i; ++j) card(0.5 + i * 5.2, 0.5 + j * 3.2, j == i, 4.6, 7);
         break;
     case 6:  // Pairing: two overlapping cards with matching suits
         card(2, 2, true, 7, 10); paintSuit(p, Suit::Hearts, QPointF(5.5, 7), 4);
