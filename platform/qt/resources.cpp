@@ -26,7 +26,9 @@ public:
         tree_ = u32(8);
         data_ = u32(12);
         names_ = u32(16);
-        if (version_ >= 3 && b_.size() < 24) return false;
+        // From version 3 a flags word names the compression used; only zlib
+        // (1) and zstd (4) exist.
+        if (version_ >= 3 && (b_.size() < 24 || (u32(20) & ~0x05u) != 0)) return false;
         nodeSize_ = version_ >= 2 ? 22 : 14;
         const quint64 size = quint64(b_.size());
         if (tree_ >= size || data_ >= size || names_ >= size) return false;
