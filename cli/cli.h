@@ -33,10 +33,16 @@ struct Registrar {
     Registrar(const std::string& name, Command c) { commands()[name] = std::move(c); }
 };
 
-/// Initialises the register with the program folder, seeds the generator and,
-/// when --game is given, loads that game's rules and applies --set values
-/// (then saves the changeable ranges). Throws UsageError.
+/// Initialises the register with the program folder (refusing one too long
+/// for the register), seeds the generator, builds the catalogue from
+/// GAMES.DAT and, when --game is given, stores the game's number and name in
+/// the register and loads its rules; then applies the --set values and saves
+/// the changeable ranges. Throws UsageError for an unknown game or an
+/// unreadable rules file.
 void prepare(Context& ctx, const Options& o);
+
+/// Throws UsageError when arguments are left over after the options.
+void expectNoArguments(const Options& o);
 
 /// Takes the value of an option "--name VALUE" out of o.args; empty when absent.
 std::string takeOption(Options& o, const std::string& name);

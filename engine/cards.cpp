@@ -2,34 +2,12 @@
 
 namespace tessaro {
 
-int rank(int card) {
-    if (isJoker(card)) return 100;
-    if (card < 1 || card > 104) return -1;
-    const int m = card > 52 ? card - 52 : card;
-    return (m - 1) % 13 + 1;
-}
-
-int suit(int card) {
-    if (card < 1 || card > 104) return -1;
-    const int m = card > 52 ? card - 52 : card;
-    return (m - 1) / 13;
-}
-
 std::string card3(int card) {
     if (card < 0 || card > 999) return "***";
-    std::string s = std::to_string(card);
-    return std::string(3 - s.size(), '0') + s;
-}
-
-int cardAt(std::string_view text, std::size_t offset) {
-    if (offset + 3 > text.size()) return 0;
-    int v = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const char c = text[offset + i];
-        if (c < '0' || c > '9') return 0;
-        v = v * 10 + (c - '0');
-    }
-    return v;
+    // Written digit by digit: the deal formats every card it moves.
+    const char digits[3] = {static_cast<char>('0' + card / 100), static_cast<char>('0' + card / 10 % 10),
+                            static_cast<char>('0' + card % 10)};
+    return std::string(digits, 3);
 }
 
 void CardTable::reset() {
@@ -52,8 +30,8 @@ void CardTable::reset() {
 
 void CardTable::setFace(int card, char flag) {
     if (!valid(card)) return;
-    std::string& r = r_[static_cast<std::size_t>(card - 1)];
-    r = r.substr(0, 19) + flag;
+    // Characters 1-19 stay as they are; only the face flag is rewritten.
+    r_[static_cast<std::size_t>(card - 1)][19] = flag;
 }
 
 void CardTable::setFaces(std::string_view pile, int mode, char flag) {
@@ -63,7 +41,7 @@ void CardTable::setFaces(std::string_view pile, int mode, char flag) {
             setFace(cardAt(pile, static_cast<std::size_t>(i) * 3), flag);
         return;
     }
-    if (mode < -3) return;
+    if (mode < -3 || mode == 0) return;  // any other mode changes nothing
     for (int i = 0; i < count; ++i) {
         const int card = cardAt(pile, static_cast<std::size_t>(i) * 3);
         const bool odd = (i % 2) == 0;  // first, third, ... counting from 1

@@ -2,12 +2,17 @@
 // Everything that lives from start-up to exit, in one object owned by whoever
 // runs the program: the GUI start-up, one CLI run, each test.
 #include "engine/cards.h"
+#include "engine/game_ports.h"
+#include "engine/history.h"
+#include "engine/move_state.h"
 #include "engine/piles.h"
 #include "engine/ports.h"
+#include "stores/catalogue.h"
 #include "stores/random.h"
 #include "stores/register.h"
 #include "stores/rule_table.h"
 #include "stores/run_state.h"
+#include "table/layout_state.h"
 
 namespace tessaro {
 
@@ -18,15 +23,28 @@ struct Context {
     Piles piles;
     RunState run;
     Random rng;
+    MainGame mainGame;
+    Layout layout;  ///< pile positions, card size and fan offsets of the table
+    History history;
+    MoveState move;
+    AutoplaySwitch autoplay;
+    JitterTable jitter{};
+    std::string clockText = "0:00:00";  ///< the time display's text
 
     // Ports; the defaults do nothing so a fresh context runs headless.
     Presentation* presentation = &nullPresentation;
     Dialogs* dialogs = &nullDialogs;
     SoundPort* sound = &nullSound;
+    ShellPort* shell = &nullShell;
+    EndGamePort* endGame = &nullEndGame;
+    ClockPort* clock = &manualClock;
 
     NullPresentation nullPresentation;
     NullDialogs nullDialogs;
     NullSound nullSound;
+    NullShell nullShell;
+    NullEndGame nullEndGame;
+    ManualClock manualClock;
 
     Context() = default;
     Context(const Context&) = delete;

@@ -1,10 +1,14 @@
+cmake_minimum_required(VERSION 3.25)
 # Runs one golden transcript: arguments from CASE.args (one per line; the word
-# @PROGRAM_DIR@ is replaced by the program folder), stdin from CASE.stdin when
+# @PROGRAM_DIR@ is replaced by the program folder, @FIXTURE_DIR@ by the folder
+# of the fixture rules file), stdin from CASE.stdin when
 # present, and compares stdout plus the exit status with CASE.expected.
+cmake_policy(SET CMP0053 NEW)  # @PROGRAM_DIR@ below is a literal, not a variable reference
 file(STRINGS ${CASE}.args raw_args)
 set(args "")
 foreach(a ${raw_args})
   string(REPLACE "@PROGRAM_DIR@" "${PROGRAM_DIR}" a "${a}")
+  string(REPLACE "@FIXTURE_DIR@" "${FIXTURE_DIR}" a "${a}")
   list(APPEND args "${a}")
 endforeach()
 set(input_opt "")

@@ -31,7 +31,12 @@ TEST(Cards, RankAndSuit) {
     EXPECT_EQ(suit(105), -1);
     EXPECT_EQ(rank(26), 13);
     EXPECT_EQ(suit(27), 2);
-    EXPECT_EQ(rank(0), -1);
+    EXPECT_EQ(rank(0), 0);
+    EXPECT_EQ(rank(-1), -1);
+    EXPECT_EQ(rank(109), -1);
+    EXPECT_EQ(suit(0), 0);
+    EXPECT_EQ(suit(-1), 0);
+    EXPECT_EQ(suit(109), -1);
     EXPECT_EQ(rankBelow(1), 13);
     EXPECT_EQ(rankAbove(13), 1);
 }
@@ -54,6 +59,10 @@ TEST(Cards, SetFacesModes) {
     EXPECT_TRUE(t.faceUp(3) && t.faceUp(4));
     t.setFaces("001002", 9, '0');  // more than the pile holds: all of it
     EXPECT_TRUE(t.faceDown(1) && t.faceDown(2));
+    t.setFaces("001002", 0, '1');  // modes 0 and below -3 change nothing
+    t.setFaces("001002", -4, '1');
+    EXPECT_TRUE(t.faceDown(1) && t.faceDown(2));
+    EXPECT_EQ(t.record(2), "CUORI_02       10020");
 }
 
 TEST(Piles, NamesResolve) {

@@ -1,5 +1,7 @@
 #include "stores/register.h"
 
+#include "stores/program_folder.h"
+
 #include <gtest/gtest.h>
 
 namespace tessaro {
@@ -63,6 +65,8 @@ TEST(RegisterFormat, ZeroPadded) {
     EXPECT_EQ(Register::zeroPadded(12345, 3), "***");
     EXPECT_EQ(Register::zeroPadded(-100, 4), "-100");
     EXPECT_EQ(Register::zeroPadded(-1000, 4), "****");
+    EXPECT_EQ(Register::zeroPadded(-9223372036854775807LL - 1, 20), "-9223372036854775808");
+    EXPECT_EQ(Register::zeroPadded(0, 1), "0");
 }
 
 TEST_F(RegisterTest, ReadIntIsStrict) {
@@ -74,6 +78,25 @@ TEST_F(RegisterTest, ReadIntIsStrict) {
     EXPECT_EQ(r.readInt(reg::Game, 77), 77);
     r.write(reg::Game, "");
     EXPECT_EQ(r.readInt(reg::Game, 5), 5);
+}
+
+TEST(ProgramFolder, LongerThanTheRegisterFieldIsRefused) {
+    const std::string fits = "/" + std::string(198, 'a') + "/";
+    EXPECT_EQ(programFolderProblem(fits), "");
+    Register r;
+    r.initialise(fits);
+    EXPECT_EQ(r.read(reg::ProgramFolder), fits);
+    const std::string tooLong = "/" + std::string(199, 'a') + "/";
+    EXPECT_EQ(programFolderProblem(tooLong),
+              "The program folder path is longer than 200 characters (201). Move Tessaro to a folder with a "
+              "shorter path: " + tooLong);
+}
+
+TEST(ProgramFolder, OneTrailingSeparator) {
+    EXPECT_EQ(withTrailingSeparator("/opt/tessaro"), "/opt/tessaro/");
+    EXPECT_EQ(withTrailingSeparator("/opt/tessaro//"), "/opt/tessaro/");
+    EXPECT_EQ(withTrailingSeparator("/"), "/");
+    EXPECT_EQ(withTrailingSeparator(""), "./");
 }
 
 }  // namespace

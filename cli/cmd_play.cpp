@@ -1,0 +1,194 @@
+// tessaro-cli play: deals one game and plays it from commands on stdin, one per
+// line, answering each on stdout. Moves go through the same move input, judge
+// and executor as the mouse; nothing is drawn, waited for or played.
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "engine/autoplay.h"
+#include "engine/clock.h"
+#include "engine/dump.h"
+#include "engine/input.h"
+#include "engine/new_game.h"
+
+namespace tessaro::cli {
+namespace {
+
+// Information boxes go to stderr; confirmation boxes are answered OK.
+class StreamDialogs : public Dialogs {
+public:
+    explicit StreamDialogs(std::ostream& err) : err_(err) {}
+    void info(std::string_view text) override { err_ << "message: " << text << '\n'; }
+    bool confirm(std::string_view text) override {
+        err_ << "confirm: " << text << '\n';
+        return true;
+    }
+
+private:
+    std::ostream& err_;
+};
+
+// Notes whether the game that ended was won: only a won game gets the animation.
+class EndWatch : public NullEndGame {
+public:
+    void winningAnimation() override { won = true; }
+    bool won = false;
+};
+
+// Everything a command can change that the player would see.
+std::string snapshot(const Context& ctx) {
+    std::string s = pileDump(ctx);
+    for (int card = 1; card <= kCardCount; ++card) s += ctx.cards.record(card)[19];
+    s += ctx.move.stockPressed ? 'P' : '-';
+    return s;
+}
+
+std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> out;
+    for (std::string w; in >> w;) out.push_back(w);
+    return out;
+}
+
+// A card number 1-108, or -1.
+int cardNumber(const std::string& text) {
+    if (text.empty() || text.size() > 3) return -1;
+    int v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return -1;
+        v = v * 10 + (c - '0');
+    }
+    return CardTable::valid(v) ? v : -1;
+}
+
+// The name of the pile that holds the card; empty when it lies nowhere.
+std::string pileOf(Context& ctx, int card) {
+    const Found f = ctx.piles.findCard(card, FindAction::None, ctx.P);
+    return f.where == Where::NotFound ? std::string() : pileName(f.pile);
+}
+
+std::string dealNumberArgument(const std::string& text) {
+    if (text.empty() || text.size() > 13) throw UsageError{"--deal needs a deal number of up to 13 digits"};
+    for (char c : text)
+        if (c < '0' || c > '9') throw UsageError{"--deal needs a deal number of up to 13 digits, got '" + text + "'"};
+    return std::string(13 - text.size(), '0') + text;
+}
+
+class Session {
+public:
+    Session(Context& ctx, std::ostream& out) : ctx_(ctx), out_(out) {}
+
+    void run(std::istream& in) {
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            const auto w = words(line);
+            if (w.empty() || w[0][0] == '#') continue;
+            const bool wasRunning = ctx_.run.isSet(Flag::GameInProgress);
+            end_.won = false;
+            const std::string answer = command(w);
+            if (wasRunning && !ctx_.run.isSet(Flag::GameInProgress))
+                out_ << "end won=" << (end_.won ? 1 : 0) << " score=" << ctx_.reg.read(reg::Score) << '\n';
+            out_ << answer << '\n';
+        }
+    }
+
+    EndWatch end_;
+
+private:
+    std::string command(const std::vector<std::string>& w) {
+        const std::string& verb = w[0];
+        if (verb == "click" && w.size() == 2) {
+            const int card = cardNumber(w[1]);
+            if (card < 0) return "error: not a card number: " + w[1];
+            const std::string before = snapshot(ctx_);
+            tablePress(ctx_, MouseButton::Left, false, Hit{pileOf(ctx_, card), card});
+            tableRelease(ctx_, {});
+            return snapshot(ctx_) != before ? "ok" : "ignored";
+        }
+        if (verb == "move" && w.size() == 3) {
+            const int card = cardNumber(w[1]);
+            if (card < 0) return "error: not a card number: " + w[1];
+            const auto target = anyPileByName(w[2]);
+            if (!target || pileName(*target) != w[2]) return "error: not a pile: " + w[2];
+            const Hit hit{pileOf(ctx_, card), card};
+            // A face-down card is not picked up (the press would turn it).
+            if (hit.pile.empty() || ctx_.cards.faceDown(card) || !tablePress(ctx_, MouseButton::Left, false, hit) ||
+                ctx_.move.draggedCard != card) {
+                tableRelease(ctx_, {});
+                return "refused";
+            }
+            tableMove(ctx_, false);
+            return tableRelease(ctx_, {w[2]}) ? "moved" : "refused";
+        }
+        if (verb == "stock" && w.size() == 1) {
+            const std::string before = snapshot(ctx_);
+            tablePress(ctx_, MouseButton::Left, false, Hit{"Mazzo", ctx_.piles.top({PileKind::Stock, kMazzo})});
+            tableRelease(ctx_, {});
+            return snapshot(ctx_) != before ? "ok" : "ignored";
+        }
+        if (verb == "tick" && w.size() <= 2) {
+            int seconds = 1;
+            if (w.size() == 2) {
+                try {
+                    seconds = parseInt(w[1], "tick");
+                } catch (const UsageError& e) {
+                    return "error: " + e.message;
+                }
+                if (seconds < 0 || seconds > 86400) return "error: tick takes 0 to 86400 seconds";
+            }
+            for (int i = 0; i < seconds; ++i) {
+                ctx_.manualClock.advanceSeconds(1);
+                clockTick(ctx_);
+            }
+            return "ok";
+        }
+        if (verb == "autoplay" && w.size() == 2 && (w[1] == "on" || w[1] == "off")) {
+            if ((w[1] == "on") != ctx_.autoplay.checked) toggleAutoplay(ctx_);
+            return "ok";
+        }
+        if (verb == "show" && w.size() == 1) return pileDump(ctx_) + ".";
+        if (verb == "score" && w.size() == 1) return "score=" + ctx_.reg.read(reg::Score);
+        if (verb == "state" && w.size() == 1) {
+            return "in_progress=" + std::to_string(ctx_.run.flag(Flag::GameInProgress)) +
+                   " won=" + std::to_string(ctx_.run.isSet(Flag::Won) ? 1 : 0) +
+                   " misses=" + std::to_string(ctx_.move.misses);
+        }
+        std::string all;
+        for (const auto& s : w) all += (all.empty() ? "" : " ") + s;
+        return "error: unknown command: " + all;
+    }
+
+    Context& ctx_;
+    std::ostream& out_;
+};
+
+int play(Context& ctx, Options& o, std::ostream& out, std::ostream& err) {
+    const std::string deal = takeOption(o, "--deal");
+    if (o.game < 0) throw UsageError{"play needs --game N"};
+    if (deal.empty()) throw UsageError{"play needs --deal D"};
+    const std::string number = dealNumberArgument(deal);
+    if (!o.args.empty()) throw UsageError{"unexpected argument '" + o.args.front() + "'"};
+    prepare(ctx, o);
+
+    StreamDialogs dialogs(err);
+    Session session(ctx, out);
+    ctx.dialogs = &dialogs;
+    ctx.endGame = &session.end_;
+    // The fixed start values this program always runs with.
+    ctx.reg.write(reg::ScoringMode, "01");
+    ctx.reg.write(reg::AutoFaceUp, "Y");
+    ctx.reg.write(reg::ConfirmQuit, "N");
+    ctx.autoplay.checked = false;
+
+    ctx.reg.write(reg::DealNumber, number);
+    newGame(ctx, 1, false, 1, true);
+    session.run(std::cin);
+    return 0;
+}
+
+const Registrar registrar("play", play);
+
+}  // namespace
+}  // namespace tessaro::cli

@@ -1,0 +1,34 @@
+#pragma once
+// Whole-file text helpers shared by the stores: reading a file, splitting it
+// into lines the way the program's text lists do, and replacing a file in one
+// step.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessaro {
+
+/// Reads the whole file as bytes; false when it cannot be opened or read.
+bool readTextFile(const std::string& path, std::string& out);
+
+/// Splits text into lines: carriage return and line feed, or either alone,
+/// end a line. A final line ending does not start another (empty) line.
+std::vector<std::string> splitLines(std::string_view text);
+
+/// The line ending a file uses: "\r\n" when its first line ends so, else "\n".
+std::string lineEndingOf(std::string_view text);
+
+/// Writes content to a temporary file in the target's folder and renames it
+/// over path, so readers see either the old file or the whole new one. The
+/// folder is created when missing. False (and no temporary file left) when
+/// any step fails.
+bool replaceFile(const std::string& path, std::string_view content);
+
+/// A name for a new temporary file in folder, starting with prefix, that does
+/// not exist yet; empty when none could be found.
+std::string uniqueTempPath(const std::string& folder, std::string_view prefix);
+
+/// True when the ASCII letters of a and b are equal without regard to case.
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+}  // namespace tessaro
