@@ -30,7 +30,6 @@ struct Context {
     History history;
     MoveState move;
     AutoplaySwitch autoplay;
-    JitterTable jitter{};
     std::string clockText = "0:00:00";  ///< the time display's text
 
     // Ports; the defaults do nothing so a fresh context runs headless.

@@ -54,8 +54,8 @@ bool canPlace(const Context& ctx, int a, int b, int emptyCode, bool byPlayer, in
               bool toFoundation, int ruleCode, int direction, int baseRank);
 
 /**
- * May the dragged card (with the run above it in its pile, when ctx.drag says
- * a run is dragged) be dropped on the named pile? The name is "Dest", "Fila" or
+ * May the dragged card (with the run above it in its pile, when
+ * ctx.drag.singleCard is false) be dropped on the named pile? The name is "Dest", "Fila" or
  * "Appogg" followed by the pile number counted from 1. Other names, piles
  * beyond the number the game uses, and numbers that are no card give false.
  */
