@@ -162,7 +162,7 @@ int cardX(const Context& ctx, std::string_view name, int skip, bool includeLast)
         if (k >= 0) {
             const int i = p.ref.index;
             const int tableRow = i < 7 ? i + 1 : (i % 6) + 1;
-            x += ctx.jitter[static_cast<std::size_t>(tableRow - 1)][static_cast<std::size_t>(k)];
+            x += L.jitter[static_cast<std::size_t>(tableRow - 1)][static_cast<std::size_t>(k)];
         }
     }
     return x;

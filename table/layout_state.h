@@ -72,6 +72,10 @@ struct Layout {
     int screenW = 0;
     int screenH = 0;
 
+    /// Sideways jitter of irregular piles: 7 table rows (1..7 stored at 0..6)
+    /// of 13 offsets, filled at every new game.
+    std::array<std::array<int, 13>, 7> jitter{};
+
     Layout() { resetPositions(); }
 
     /// Stored position of a pile slot in table coordinates; a slot that does

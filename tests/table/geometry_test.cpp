@@ -135,10 +135,10 @@ TEST(PileGeometry, ReserveStackAndDownwardFoundation) {
 TEST(PileGeometry, IrregularPilesJitter) {
     Geo g({{3, 1}});
     g.ctx.reg.write(reg::IrregularPiles, "Y");
-    g.ctx.jitter[0][2] = 7;
-    g.ctx.jitter[1][2] = 5;
-    g.ctx.jitter[2][2] = -3;
-    g.ctx.jitter[0][12] = 2;
+    g.L().jitter[0][2] = 7;
+    g.L().jitter[1][2] = 5;
+    g.L().jitter[2][2] = -3;
+    g.L().jitter[0][12] = 2;
     g.at(g.L().fila[1], 100, 0);
     g.at(g.L().fila[8], 100, 0);
     g.at(g.L().fila[0], 100, 0);
