@@ -115,7 +115,7 @@ private:
             const Hit hit{pileOf(ctx_, card), card};
             // A face-down card is not picked up (the press would turn it).
             if (hit.pile.empty() || ctx_.cards.faceDown(card) || !tablePress(ctx_, MouseButton::Left, false, hit) ||
-                ctx_.move.draggedCard != card) {
+                ctx_.drag.card != card) {
                 tableRelease(ctx_, {});
                 return "refused";
             }

@@ -37,7 +37,7 @@ void turnUp(Context& ctx, int card) {
 bool fillOne(Context& ctx, int card, PileRef to) {
     if (card == 0) return false;
     const int before = ctx.history.undo.records();
-    ctx.move.draggedCards = 1;
+    ctx.drag.singleCard = true;
     const bool moved = executeMove(ctx, card, pileName(to));
     if (ctx.history.undo.records() > before) dropLastRecords(ctx, 1);
     if (moved) ctx.presentation->flyCard(card, to);

@@ -120,7 +120,7 @@ void Executor::filaMove(int card, int row, Outcome& out) {
     const bool inner = from.where != Where::NotFound &&
                        (from.where == Where::Row || from.where == Where::Reserve) &&
                        from.position + 1 < ctx_.piles.count(from.pile);
-    if (ctx_.move.draggedCards > 1 || inner) {
+    if (!ctx_.drag.singleCard || inner) {
         runMove(card, to, out);
     } else {
         singleMove(card, to, {}, reg::SoundTableau, false, out);

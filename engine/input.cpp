@@ -72,13 +72,13 @@ bool foundationGives(const Context& ctx, PileRef pile, int card) {
 }
 
 void beginDrag(Context& ctx, int card, const Found& where) {
-    ctx.move.draggedCard = card;
+    ctx.drag.card = card;
     const int cards = where.where == Where::NotFound ? 1 : ctx.piles.count(where.pile) - where.position;
-    ctx.move.draggedCards = cards < 1 ? 1 : cards;
-    ctx.move.runTop = cards > 1 ? ctx.piles.top(where.pile) : 0;
+    ctx.drag.singleCard = cards <= 1;
+    ctx.drag.runTop = cards > 1 ? ctx.piles.top(where.pile) : 0;
 }
 
-void endDrag(Context& ctx) { ctx.move.endDrag(); }
+void endDrag(Context& ctx) { ctx.drag.clear(); }
 
 // Right click and double click: is the card movable from its pile, and as what?
 bool movableByGesture(Context& ctx, int card, const Found& where) {
@@ -151,7 +151,7 @@ bool moveToAnyPile(Context& ctx, int card, bool foundations, bool rows, bool res
     const Found where = locate(ctx, card);
     if (where.where == Where::NotFound) return false;
     beginDrag(ctx, card, where);
-    const bool single = ctx.move.draggedCards <= 1;
+    const bool single = ctx.drag.singleCard;
     if (foundations && byAutoplay) {
         // Games whose first foundation card is the player's choice.
         bool anyChosen = false;
@@ -299,7 +299,7 @@ bool stockClick(Context& ctx) {
 bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
     ctx.run.setCounter(Counter::MouseMoveStamp, -1);
     ctx.shell->hidePilesSizeTip();
-    if (!ctx.run.isSet(Flag::GameInProgress) || ctx.move.draggedCard != 0) return false;
+    if (!ctx.run.isSet(Flag::GameInProgress) || ctx.drag.card != 0) return false;
     if (ctx.run.isSet(Flag::DoubleClickPending)) {
         ctx.run.setFlag(Flag::DoubleClickPending, 0);
         return false;
@@ -315,7 +315,7 @@ bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
         }
     }
     if (ctx.P[37] == 1) return moveToAnyPile(ctx, hit.card, true, true, false, false);
-    ctx.move.draggedCards = 1;
+    ctx.drag.singleCard = true;
     bool acted = false;
     if (hit.pile == "Mazzo") {
         acted = stockClick(ctx) || ctx.mainGame.stockPressed;
@@ -348,7 +348,7 @@ bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
 
 void tableMove(Context& ctx, bool leftPressedPile) {
     ctx.run.setCounter(Counter::MouseMoveStamp, -1);
-    if (ctx.move.draggedCard != 0) {
+    if (ctx.drag.card != 0) {
         ctx.move.movedWhileHeld = true;
     } else if (ctx.mainGame.stockPressed && leftPressedPile) {
         ctx.mainGame.stockPressed = 0;
@@ -363,7 +363,7 @@ bool tableRelease(Context& ctx, const std::vector<std::string>& candidates) {
         ctx.mainGame.stockPressed = 0;
         ctx.presentation->drawPile({PileKind::Stock, kMazzo});
     }
-    if (const int card = ctx.move.draggedCard; card != 0) {
+    if (const int card = ctx.drag.card; card != 0) {
         bool dropped = false;
         if (ctx.move.movedWhileHeld) {
             const std::size_t tries = std::min<std::size_t>(candidates.size(), 4);

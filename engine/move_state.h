@@ -8,21 +8,10 @@
 namespace tessaro {
 
 // The move code's values that live beside those of the catalogue object
-// (redeals, moves made, play mode, misses, ... are there): the drag state as
-// the move input keeps it and the move rules read it.
+// (redeals, moves made, play mode, ... are there).
 struct MoveState {
-    int draggedCard = 0;          ///< the card held, 0 when nothing is held
-    int runTop = 0;               ///< top card of the source pile of a dragged run
-    int draggedCards = 1;         ///< cards in the dragged image: 1 for a single card
-    bool movedWhileHeld = false;  ///< the pointer moved while a card was held
     int highestExtent = 0;        ///< largest bottom edge reached by a pile (scroll range)
-
-    /// Nothing held any more.
-    void endDrag() {
-        draggedCard = 0;
-        runTop = 0;
-        draggedCards = 1;
-    }
+    bool movedWhileHeld = false;  ///< the pointer moved while a card was held
 };
 
 /// Normal play: the play modes in which the player moves (0 and 3).

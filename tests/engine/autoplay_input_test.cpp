@@ -281,7 +281,7 @@ TEST(PickUp, RowsReserveCellsAndVisibleStock) {
     EXPECT_FALSE(canPickUp(t.ctx, Hit{"Fila3", 8}));
     setPile(t.ctx, "Fila4", "04710201");  // 8S 7D: a run
     EXPECT_TRUE(canPickUp(t.ctx, Hit{"Fila4", 47}));
-    EXPECT_EQ(t.ctx.move.draggedCards, 2);
+    EXPECT_FALSE(t.ctx.drag.singleCard);
     setPile(t.ctx, "Appogg1", "0301");
     EXPECT_TRUE(canPickUp(t.ctx, Hit{"Appogg1", 30}));
     t.ctx.P.set(14, -14);
@@ -299,7 +299,7 @@ TEST(PickUp, PressOnAFaceDownTopTurnsItUp) {
     setPile(t.ctx, "Fila1", "00310500");
     EXPECT_TRUE(tablePress(t.ctx, MouseButton::Left, false, Hit{"Fila1", 50}));
     EXPECT_TRUE(t.faceUp(50));
-    EXPECT_EQ(t.ctx.move.draggedCard, 0);
+    EXPECT_EQ(t.ctx.drag.card, 0);
     EXPECT_TRUE(t.log.has("sound Face_up"));
     // An inner face-down card is not turned.
     setPile(t.ctx, "Fila2", "00400510");
@@ -349,7 +349,7 @@ TEST(MoveToAnyPile, FoundationsThenOccupiedRowsThenEmptyRows) {
     // A king goes to the first empty row.
     EXPECT_TRUE(moveToAnyPile(t.ctx, 13, true, true, false, false));
     EXPECT_EQ(t.pile("Fila2"), "013");
-    EXPECT_EQ(t.ctx.move.draggedCard, 0);
+    EXPECT_EQ(t.ctx.drag.card, 0);
     // Face-down cards are never moved.
     setPile(t.ctx, "Fila6", "0010");
     EXPECT_FALSE(moveToAnyPile(t.ctx, 1, true, true, false, false));

@@ -148,7 +148,7 @@ TEST(ExecuteRows, ThreeCardRunKeepsItsOrderAndIsOneRecord) {
     klondikeLike(t.ctx);
     setPile(t.ctx, "Fila1", "0200013101710051");
     setPile(t.ctx, "Fila2", "0251");
-    t.ctx.move.draggedCards = 3;
+    t.ctx.drag.singleCard = false;
     EXPECT_TRUE(executeMove(t.ctx, 13, "Fila2"));
     EXPECT_EQ(t.pile("Fila2"), "025013017005");
     EXPECT_EQ(t.pile("Fila1"), "020");
@@ -350,7 +350,7 @@ TEST(ExecuteFuzz, RandomWordsKeepEveryCardExactlyOnce) {
                                t.ctx.cards, rng.next(2) ? '1' : '0');
         }
         for (int step = 0; step < 400; ++step) {
-            t.ctx.move.draggedCards = 1 + rng.next(3);
+            t.ctx.drag.singleCard = rng.next(2) == 0;
             executeMove(t.ctx, rng.next(112) - 1, words[rng.next(sizeof words / sizeof *words)]);
         }
         std::vector<int> seen(109, 0);
