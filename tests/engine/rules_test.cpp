@@ -171,6 +171,14 @@ TEST(EmptyPileCodes, FoundationStartCountsColoursAndSuits) {
     EXPECT_TRUE(start(0, s(2)));
     EXPECT_FALSE(start(0, s(3)));
     EXPECT_TRUE(foundationStartAllowed(*ctx, 90, s(2)));
+    // Three foundations of code 81 allow one Ace of each colour (3 / 2 = 1).
+    auto three = makeContext();
+    apply(*three, {{366, 3}, {51, 81}, {52, 81}, {53, 81}}, {{"Dest1", {h(1)}}});
+    EXPECT_FALSE(foundationStartAllowed(*three, 81, d(1)));
+    EXPECT_TRUE(foundationStartAllowed(*three, 81, s(1)));
+    // Foundations beyond those in use do not count.
+    three->P.set(54, 81);
+    EXPECT_FALSE(foundationStartAllowed(*three, 81, d(1)));
 }
 
 TEST(CoreSequence, AscendingAndDescendingRows) {
@@ -299,8 +307,9 @@ TEST(TableauWrapper, RunsCode34AndTheOwnPile) {
     setCards(*ctx, "Fila3", {c(13), d(8)});
     EXPECT_TRUE(canPlaceOnTableau(*ctx, 0, d(8)));
 
-    // A run dropped on its own row is refused by the run top.
-    ctx->P.set(213, 2);
+    // A run dropped on its own row is refused by the run top, even where the
+    // row's code (12) would take anything.
+    ctx->P.set(213, 12);
     ctx->P.set(173, 0);
     setCards(*ctx, "Fila3", {h(9) + 52, c(8), d(7)});
     setCards(*ctx, "Fila1", {s(9)});
@@ -308,8 +317,10 @@ TEST(TableauWrapper, RunsCode34AndTheOwnPile) {
     ASSERT_TRUE(runLengthAllowed(*ctx, c(8), false));
     EXPECT_EQ(ctx->move.runTop, d(7));
     EXPECT_FALSE(canPlaceOnTableau(*ctx, 2, c(8))) << "onto its own row";
-    ctx->P.set(211, 2);
+    ctx->P.set(211, 12);
     EXPECT_TRUE(canPlaceOnTableau(*ctx, 0, c(8))) << "onto another row";
+    ctx->move.runTop = 0;
+    EXPECT_TRUE(canPlaceOnTableau(*ctx, 2, c(8))) << "without a recorded run top the rule alone decides";
 }
 
 TEST(TableauWrapper, RunMustFollowTheRowRule) {
@@ -389,6 +400,7 @@ TEST(RunLength, EveryLimitOfParameter13) {
         freeCells(*ctx, 2);
         EXPECT_TRUE(runLengthWithin(*ctx, run3, false)) << "no empty row: 2 + 1";
         EXPECT_FALSE(runLengthWithin(*ctx, run4, false));
+        EXPECT_TRUE(runLengthWithin(*ctx, run3, true)) << "no empty row, even for an empty target: 2 + 1";
     }
     {
         auto ctx = setUp(-6);
