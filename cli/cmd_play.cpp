@@ -53,6 +53,8 @@ std::string snapshot(const Context& ctx) {
     std::string s = pileDump(ctx);
     for (int card = 1; card <= kCardCount; ++card) s += ctx.cards.record(card)[19];
     s += ctx.move.stockPressed ? 'P' : '-';
+    // A Memory card turned and turned back at once leaves only its miss.
+    s += std::to_string(ctx.move.misses);
     return s;
 }
 
