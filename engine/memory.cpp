@@ -141,7 +141,7 @@ bool memoryClick(Context& ctx, int card, int row) {
 }
 
 void turnBack(Context& ctx) {
-    ++ctx.move.misses;
+    ++ctx.mainGame.missCount;
     for (const int card : faceUpGridCards(ctx)) {
         ctx.presentation->wait(kMemoryStepMs, Wait::Blocking);
         ctx.cards.setFace(card, '0');

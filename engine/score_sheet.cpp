@@ -30,7 +30,7 @@ MemoryScoreSheet memoryScoreSheet(const Context& ctx, bool won) {
     s.caption = won ? "Game Won" : "Game Lost";
     s.total = ctx.reg.read(reg::Score);
     s.toWin = ctx.P[49];
-    s.misses = ctx.move.misses;
+    s.misses = ctx.mainGame.missCount;
     switch (ctx.P[50]) {
     case kAceToKing:
         s.page = 1;

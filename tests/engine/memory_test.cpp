@@ -73,7 +73,7 @@ TEST(MemoryPairs, ACardAndItsTwinLeaveTheGridAsAPair) {
     EXPECT_EQ(t.pile("Mazzo_Waste"), "005057");
     EXPECT_TRUE(t.faceUp(5));
     EXPECT_TRUE(t.faceUp(57));
-    EXPECT_EQ(t.ctx.move.misses, 0);
+    EXPECT_EQ(t.ctx.mainGame.missCount, 0);
     EXPECT_EQ(t.score(), -42);
     // The two turns stay in the history; the moves to the put-away pile do not.
     EXPECT_EQ(t.ctx.history.undo.records(), 2);
@@ -94,14 +94,14 @@ TEST(MemoryPairs, SameRankButNotTheTwinIsAMissTurnedBackCardByCard) {
     EXPECT_TRUE(t.pile("Mazzo_Waste").empty());
     EXPECT_FALSE(t.faceUp(5));
     EXPECT_FALSE(t.faceUp(18));
-    EXPECT_EQ(t.ctx.move.misses, 1);
+    EXPECT_EQ(t.ctx.mainGame.missCount, 1);
     EXPECT_EQ(t.score(), -54);
     // Turned back in row order, 200 ms before each card, without taking input.
     EXPECT_EQ(t.log.lines, (Lines{"draw 005 up turning", "sound Face_up", "wait 200 blocking", "draw 005 down",
                                   "wait 200 blocking", "draw 018 down"}));
     t.click(70, 1);
     t.click(57, 0);
-    EXPECT_EQ(t.ctx.move.misses, 2);
+    EXPECT_EQ(t.ctx.mainGame.missCount, 2);
     EXPECT_EQ(t.score(), -56);  // each miss costs 2
 }
 
@@ -117,7 +117,7 @@ TEST(MemoryPairs, ClicksOnFaceUpCardsGapsAndOtherRowsChangeNothing) {
     EXPECT_FALSE(t.click(70, 2));   // no row 3 in use
     EXPECT_FALSE(t.click(109, 0));  // no card
     EXPECT_EQ(t.ctx.history.undo.records(), records);
-    EXPECT_EQ(t.ctx.move.misses, 0);
+    EXPECT_EQ(t.ctx.mainGame.missCount, 0);
     EXPECT_TRUE(t.faceUp(18));
     EXPECT_FALSE(t.faceUp(57));
 }
@@ -149,7 +149,7 @@ TEST(MemoryConcentration, AnyTwoCardsOfOneRankArePairs) {
     EXPECT_EQ(t.score(), 7 - 52);
     t.click(1, 0);
     t.click(2, 0);
-    EXPECT_EQ(t.ctx.move.misses, 1);
+    EXPECT_EQ(t.ctx.mainGame.missCount, 1);
     EXPECT_EQ(t.score(), 7 - 1 - 52);  // a miss costs 1
 }
 
@@ -165,7 +165,7 @@ TEST(MemoryPairs, TheLastPairEndsTheGameByTheScoreToWin) {
         t.ctx.P.set(49, 30);
         setPile(t.ctx, "Mazzo_Waste", "0011053100210541003105510041056100610581007105910081060100910611");
         setPile(t.ctx, "Fila1", down({0, 0, 5, 0, 57, 0}));
-        t.ctx.move.misses = c.misses;
+        t.ctx.mainGame.missCount = c.misses;
         t.click(5, 0);
         EXPECT_TRUE(t.ctx.run.isSet(Flag::GameInProgress));
         t.click(57, 0);
@@ -207,7 +207,7 @@ TEST(MemoryAceToKing, ATwoFirstIsAMissAndLeavesNothingFaceUp) {
     setPile(t.ctx, "Fila3", "0290");  // three of clubs
     setPile(t.ctx, "Fila4", "0170");  // four of diamonds
     t.click(15, 0);
-    EXPECT_EQ(t.ctx.move.misses, 1);
+    EXPECT_EQ(t.ctx.mainGame.missCount, 1);
     EXPECT_TRUE(t.pile("Appogg1").empty());
     EXPECT_FALSE(t.faceUp(15));
     EXPECT_EQ(t.score(), -53);
@@ -225,7 +225,7 @@ TEST(MemoryAceToKing, ATwoFirstIsAMissAndLeavesNothingFaceUp) {
     setPile(t.ctx, "Fila5", "0050");
     t.click(5, 4);
     EXPECT_TRUE(t.pile("Appogg1").empty());
-    EXPECT_EQ(t.ctx.move.misses, 2);
+    EXPECT_EQ(t.ctx.mainGame.missCount, 2);
     EXPECT_EQ(t.entries("draw").back(), "draw 005 down");
     EXPECT_FALSE(t.faceUp(1) || t.faceUp(15) || t.faceUp(29));
 }
@@ -257,7 +257,7 @@ TEST(MemoryAceToKing, TheWholeRunEndsTheGame) {
     MemoryTable t(kAceToKing, 13);
     t.ctx.P.set(49, 130);
     for (int r = 1; r <= 13; ++r) setPile(t.ctx, "Fila" + std::to_string(r), card3(14 - r) + "0");
-    t.ctx.move.misses = 13;
+    t.ctx.mainGame.missCount = 13;
     for (int r = 1; r <= 13; ++r) t.click(r, 13 - r);
     EXPECT_FALSE(t.ctx.run.isSet(Flag::GameInProgress));
     EXPECT_EQ(t.score(), 130);
@@ -459,7 +459,7 @@ TEST(MemoryScoreSheetValues, EveryPage) {
         t.ctx.P.set(49, 44);
         setPile(t.ctx, "Mazzo_Waste", c.waste);
         setPile(t.ctx, "Appogg1", c.appogg);
-        t.ctx.move.misses = c.misses;
+        t.ctx.mainGame.missCount = c.misses;
         t.ctx.reg.write(reg::Score, "-12");
         const MemoryScoreSheet s = memoryScoreSheet(t.ctx, false);
         SCOPED_TRACE(c.name);
