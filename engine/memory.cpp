@@ -108,8 +108,8 @@ void aceToKingTurn(Context& ctx, int card) {
     }
 }
 
-// The end of a Memory game; a lost game leaves the sheet's trace behind, so
-// the table is drawn again with its background.
+// The end of a Memory game. A lost game is followed by no animation and no
+// game selection, so the table is drawn again with its background at once.
 void finishGame(Context& ctx) {
     if (endOfGame(ctx) == 0) ctx.presentation->drawTable(true, false);
 }
