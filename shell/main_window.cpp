@@ -29,6 +29,7 @@
 #include "shell/resource_lookup.h"
 #include "shell/shell_dialogs.h"
 #include "shell/table_area.h"
+#include "shell/window_presentation.h"
 #include "stores/catalogue.h"
 #include "stores/program_folder.h"
 #include "stores/rules_file.h"
@@ -115,6 +116,8 @@ MainWindow::MainWindow(Context& ctx, ShellEnvironment& env, QWidget* parent)
     applyBaseFont(this);
     ctx_.shell = this;
     if (env_.dialogs) ctx_.dialogs = env_.dialogs;
+    presentation_ = std::make_unique<WindowPresentation>(*this);
+    ctx_.presentation = presentation_.get();
 
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("pnlClient"));
@@ -149,6 +152,7 @@ MainWindow::MainWindow(Context& ctx, ShellEnvironment& env, QWidget* parent)
 MainWindow::~MainWindow() {
     if (filterInstalled_) qApp->removeEventFilter(this);
     if (ctx_.shell == this) ctx_.shell = &ctx_.nullShell;
+    if (ctx_.presentation == presentation_.get()) ctx_.presentation = &ctx_.nullPresentation;
     if (ctx_.dialogs == env_.dialogs) ctx_.dialogs = &ctx_.nullDialogs;
     if (libraryLoaded_) unloadLibrary(libraryPath_);
 }

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QCursor>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "engine/game_ports.h"
@@ -27,6 +28,7 @@ namespace tessaro::shell {
 
 class TableArea;
 class HelpWindow;
+class WindowPresentation;
 
 /// Result of the main initialisation.
 enum class InitResult { Ok, NoLibrary, NoRulesFile };
@@ -142,6 +144,7 @@ private:
     Context& ctx_;
     ShellEnvironment& env_;
     TableArea* table_ = nullptr;
+    std::unique_ptr<WindowPresentation> presentation_;
     QWidget* central_ = nullptr;
     HelpWindow* help_ = nullptr;
     QString helpFile_;

@@ -44,11 +44,12 @@ QPixmap picture(std::string_view name) {
 
 bool libraryCursor(std::string_view name, QCursor& out) {
     QImageReader reader(entry(":/vra/cursor/", name));
-    const QImage image = reader.read();
-    if (image.isNull()) return false;
+    // The hot spot's text keys are read with the header, before the pixels.
     bool okX = false, okY = false;
     const int x = reader.text(QStringLiteral("HotX")).toInt(&okX);
     const int y = reader.text(QStringLiteral("HotY")).toInt(&okY);
+    const QImage image = reader.read();
+    if (image.isNull()) return false;
     out = QCursor(QPixmap::fromImage(image), okX ? x : 0, okY ? y : 0);
     return true;
 }
