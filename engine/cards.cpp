@@ -2,38 +2,12 @@
 
 namespace tessaro {
 
-int rank(int card) {
-    if (isJoker(card)) return 100;
-    if (card <= 0) return card;  // no card, or an empty target (-1), is its own rank
-    if (card > 104) return -1;
-    const int m = card > 52 ? card - 52 : card;
-    return (m - 1) % 13 + 1;
-}
-
-int suit(int card) {
-    if (card <= 0) return 0;  // no card counts as hearts
-    if (card > 104) return -1;
-    const int m = card > 52 ? card - 52 : card;
-    return (m - 1) / 13;
-}
-
 std::string card3(int card) {
     if (card < 0 || card > 999) return "***";
     // Written digit by digit: the deal formats every card it moves.
     const char digits[3] = {static_cast<char>('0' + card / 100), static_cast<char>('0' + card / 10 % 10),
                             static_cast<char>('0' + card % 10)};
     return std::string(digits, 3);
-}
-
-int cardAt(std::string_view text, std::size_t offset) {
-    if (offset + 3 > text.size()) return 0;
-    int v = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const char c = text[offset + i];
-        if (c < '0' || c > '9') return 0;
-        v = v * 10 + (c - '0');
-    }
-    return v;
 }
 
 void CardTable::reset() {

@@ -9,13 +9,25 @@ namespace tessaro {
 
 inline constexpr int kCardCount = 108;
 
+inline bool isJoker(int card) { return card >= 105 && card <= 108; }
 /// Rank 1 (ace) to 13 (king); 100 for a joker; a number of 0 or below is its
 /// own rank (an empty target, -1, has rank -1); -1 above 108.
-int rank(int card);
+/// (Inline: the deal and the move rules ask it for every card they look at.)
+inline int rank(int card) {
+    if (isJoker(card)) return 100;
+    if (card <= 0) return card;  // no card, or an empty target (-1), is its own rank
+    if (card > 104) return -1;
+    const int m = card > 52 ? card - 52 : card;
+    return (m - 1) % 13 + 1;
+}
 /// Suit 0 hearts, 1 diamonds, 2 clubs, 3 spades; -1 for jokers and numbers
 /// above 108; 0 for a number of 0 or below (an empty target counts as hearts).
-int suit(int card);
-inline bool isJoker(int card) { return card >= 105 && card <= 108; }
+inline int suit(int card) {
+    if (card <= 0) return 0;  // no card counts as hearts
+    if (card > 104) return -1;
+    const int m = card > 52 ? card - 52 : card;
+    return (m - 1) / 13;
+}
 inline bool isRed(int card) { return (card >= 1 && card <= 26) || (card >= 53 && card <= 78); }
 inline int rankBelow(int r) { return r == 1 ? 13 : r - 1; }
 inline int rankAbove(int r) { return r == 13 ? 1 : r + 1; }
@@ -23,7 +35,16 @@ inline int rankAbove(int r) { return r == 13 ? 1 : r + 1; }
 /// Three-digit form of a card number ("007"); "***" when it does not fit.
 std::string card3(int card);
 /// Parses three digits at `text[offset]`; 0 when they are not digits.
-int cardAt(std::string_view text, std::size_t offset);
+inline int cardAt(std::string_view text, std::size_t offset) {
+    if (offset + 3 > text.size()) return 0;
+    int v = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const char c = text[offset + i];
+        if (c < '0' || c > '9') return 0;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
 
 class CardTable {
 public:

@@ -2,7 +2,6 @@
 // Everything that lives from start-up to exit, in one object owned by whoever
 // runs the program: the GUI start-up, one CLI run, each test.
 #include "engine/cards.h"
-#include "engine/drag_state.h"
 #include "engine/game_ports.h"
 #include "engine/history.h"
 #include "engine/move_state.h"
@@ -25,7 +24,6 @@ struct Context {
     RunState run;
     Random rng;
     MainGame mainGame;
-    DragState drag;  ///< the card or run being dragged, as the move rules see it
     Layout layout;  ///< pile positions, card size and fan offsets of the table
     History history;
     MoveState move;

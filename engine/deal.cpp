@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "engine/context.h"
+#include "engine/rules.h"
+#include "engine/score.h"
 
 namespace tessaro {
 
@@ -199,8 +201,6 @@ void Dealer::run() {
     if (P_[99] == 96) acesWithRefill();
     if (P_.family() == 22) kingUnderStock();
     distribute();  // step 21
-    // Step 22, the score refresh, belongs to the caller (new game), which
-    // owns the score.
 }
 
 void Dealer::foundationStarts() {
@@ -208,11 +208,10 @@ void Dealer::foundationStarts() {
     for (int k = 1; k <= n; ++k) {
         const int c = P_[98 + k];
         int b = -1;
-        bool fromDeck = false;  // b is taken at its place in the deck
         if (c == 0 || c == 92 || c == 96 || c == 97) {
             if (c == 92) setBase(k - 1, P_[51]);
         } else if (c == 20) {
-            if (!deck_.empty()) b = deck_.front(), fromDeck = true;
+            if (!deck_.empty()) b = deck_.front();
         } else if (c == 21) {
             for (int card : deck_) {
                 bool taken = false;
@@ -221,13 +220,13 @@ void Dealer::foundationStarts() {
                     taken = bottom != 0 && suit(bottom) == suit(card);
                 }
                 if (!taken) {
-                    b = card, fromDeck = true;
+                    b = card;
                     break;
                 }
             }
         } else if (c >= 51 && c <= 63) {
             const int at = firstOfRank(deck_, c - 50);
-            if (at >= 0) b = deck_[static_cast<std::size_t>(at)], fromDeck = true;
+            if (at >= 0) b = deck_[static_cast<std::size_t>(at)];
         } else if (c == 91) {
             if (!deck_.empty()) {
                 b = deck_.front() + 13 * k;
@@ -246,10 +245,10 @@ void Dealer::foundationStarts() {
         // already lying on a pile starts nothing, rather than putting a gap
         // or a second copy of a card on the foundation.
         if (b < 1 || b > kCardCount) continue;
-        if (!fromDeck && ctx_.piles.findCard(b, FindAction::None, P_).where != Where::NotFound) continue;
+        const bool inDeck = takeCard(b);
+        if (!inDeck && ctx_.piles.findCard(b, FindAction::None, P_).where != Where::NotFound) continue;
         append(dest(k - 1), b, '1');
         setBase(k - 1, rank(cardAt(text(dest(k - 1)), 0)));
-        takeCard(b);
     }
 }
 
@@ -568,7 +567,8 @@ void Dealer::distributeDistinctRanks() {
 }  // namespace
 
 bool validDealNumber(std::string_view number) {
-    return number.size() == 13 && std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return number.size() == 13 &&
+           std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string newDealNumber(Context& ctx) {
@@ -687,7 +687,9 @@ void filterDeck(const Context& ctx, Deck& deck) {
     const int R = P.rows();
     switch (P[34]) {
     case 9:
-        removeIf(deck, [R](int c) { return R <= 13 ? !(c >= 1 && c <= R) : !((c >= 1 && c <= 13) || (c >= 27 && c <= R + 13)); });
+        removeIf(deck, [R](int c) {
+            return R <= 13 ? !(c >= 1 && c <= R) : !((c >= 1 && c <= 13) || (c >= 27 && c <= R + 13));
+        });
         break;
     case 11:
     case 14: {
@@ -732,80 +734,27 @@ void filterDeck(const Context& ctx, Deck& deck) {
 bool deal(Context& ctx) {
     const std::string number = ctx.reg.read(reg::DealNumber);
     Deck deck;
-    if (!buildDeck(ctx, number, deck)) return false;
-    try {
-        Dealer(ctx, std::move(deck)).run();
-    } catch (const DealStopped&) {
-        return false;
-    }
-    return true;
-}
-
-bool foundationGeneralRule(const Context& ctx, int top, int card, int foundation) {
-    const RuleTable& P = ctx.P;
-    const int a = top, b = card;
-    if (a == b) return false;
-    // Stock first: no card from a row while the stock piles hold cards.
-    if (P[35] >= 1 && P[35] <= 3 && !(ctx.piles.stock(kMazzo).empty() && ctx.piles.stock(kMazzoVis).empty())) {
-        const std::string key = card3(b);
-        for (int r = 0; r < clampCount(P.rows(), kRows); ++r) {
-            const std::string& t = ctx.piles.fila(r);
-            for (std::size_t i = 0; i + 3 <= t.size(); i += 3)
-                if (t.compare(i, 3, key) == 0) return false;
+    bool complete = buildDeck(ctx, number, deck);
+    if (complete) {
+        try {
+            Dealer(ctx, std::move(deck)).run();
+        } catch (const DealStopped&) {
+            complete = false;
         }
     }
-    const int emptyCode = P[51 + foundation];
-    const int rule = P[83 + foundation];
-    const int direction = P[67 + foundation];
-    const int rb = rank(b);
-    if (a <= 0) {
-        switch (emptyCode) {
-        case -1: return true;
-        case 81:
-        case 85: return rb == 1;
-        case 84: return rb == 13;
-        case 90: return rb == 2;
-        case 82:
-        case 83: return false;
-        case 86: return true;
-        default: return rb == emptyCode;
-        }
-    }
-    switch (rule) {
-    case 0:
-    case 11:
-        if (suit(a) != suit(b)) return false;
-        break;
-    case 1:
-        if (isRed(a) != isRed(b)) return false;
-        break;
-    case 3:
-        if (isRed(a) == isRed(b)) return false;
-        break;
-    case 6: return false;
-    default: break;
-    }
-    const int ra = rank(a);
-    if (direction == 1 || direction == 2) {
-        if (ra == 13) {
-            if (rb == 1 && emptyCode != 1) return true;
-            if (direction == 1) return false;
-        } else if (rb == ra + 1) {
-            return true;
-        }
-    }
-    if (direction == 0 || direction == 2) {
-        if (ra != 1) return ra == rb + 1;
-        return rb == 13 && emptyCode != 13;
-    }
-    return false;
+    // Step 22, also after a stopped deal: the score shows what lies on the table.
+    refreshScore(ctx);
+    return complete;
 }
 
 bool dealMayPlace(const Context& ctx, int card, int foundation) {
     if (foundation < 0 || foundation >= kFoundations) return false;
+    const RuleTable& P = ctx.P;
+    // The deal asks the judge directly, not as a player's move, with an empty
+    // foundation's top as 0.
     const int top = ctx.piles.top({PileKind::Foundation, foundation});
-    // The deal asks with an empty foundation's top as 0.
-    return foundationGeneralRule(ctx, top, card, foundation);
+    return canPlace(ctx, top, card, P[51 + foundation], false, foundation, true, true, P[83 + foundation],
+                    P[67 + foundation], P[51 + foundation]);
 }
 
 }  // namespace tessaro

@@ -49,13 +49,8 @@ void filterDeck(const Context& ctx, Deck& deck);
 bool deal(Context& ctx);
 
 /// Whether the deal may put `card` on foundation `foundation` (0-based): the
-/// question the deal's auto-moves and distributions ask the move rules.
+/// question the deal's auto-moves and distributions ask the move rules, with
+/// the foundation's own parameters and not as a player's move.
 bool dealMayPlace(const Context& ctx, int card, int foundation);
-
-/// The general building rule for a foundation (base rank, direction, suit)
-/// as the move rules apply it: empty-pile code, suit filter and the
-/// foundation's sequence check. `top` is the foundation's top card, 0 when it
-/// is empty.
-bool foundationGeneralRule(const Context& ctx, int top, int card, int foundation);
 
 }  // namespace tessaro

@@ -11,6 +11,9 @@ using namespace rules;
 
 namespace {
 
+/// The dragged image is one card high: a single card is moved.
+bool singleCardMove(const Context& ctx) { return ctx.move.draggedCards <= 1; }
+
 int inUse(int n, int max) { return n < 0 ? 0 : n > max ? max : n; }
 int foundationsInUse(const Context& ctx) { return inUse(ctx.P.foundations(), kFoundations); }
 int rowsInUse(const Context& ctx) { return inUse(ctx.P.rows(), kRows); }
@@ -147,7 +150,7 @@ bool emptyPileAccepts(const Judgement& j) {
     case 90: return foundationStartAllowed(j.ctx, code, j.b);
     case 82:
     case 83: return false;
-    case 86: return j.ctx.drag.singleCard;
+    case 86: return singleCardMove(j.ctx);
     case 87: return from == location::kStock || from == location::kWaste || from == location::kNowhere;
     case 88: return from < 1;
     case 92: return matchesFoundationBottoms(j);
@@ -379,7 +382,7 @@ bool runLengthWithin(const Context& ctx, int card, bool targetEmpty) {
 
 bool runLengthAllowed(Context& ctx, int card, bool targetEmpty) {
     const Place place = findPlace(ctx, card);
-    ctx.drag.runTop = place.pile ? topOf(*place.pile) : 0;
+    ctx.move.runTop = place.pile ? topOf(*place.pile) : 0;
     return runLengthFits(ctx, card, place, targetEmpty);
 }
 
@@ -388,7 +391,7 @@ bool runLengthAllowed(Context& ctx, int card, bool targetEmpty) {
 bool canPlaceOnFoundation(const Context& ctx, int T, int card) {
     if (T < 0 || T >= kFoundations) return false;
     // 1. Only single cards go to a foundation.
-    if (!ctx.drag.singleCard) return false;
+    if (!singleCardMove(ctx)) return false;
     const RuleTable& P = ctx.P;
     const int code = P[83 + T];
     const std::string& pile = ctx.piles.dest(T);
@@ -428,7 +431,7 @@ bool canPlaceOnTableau(const Context& ctx, int T, int card) {
     if (P[33] != -1 && countOf(pile) >= P[33]) return false;
     // 3. The judge with the row's parameters.
     bool ok = canPlace(ctx, a, card, P[131 + T], true, T, P[251 + T] > 0, false, P[211 + T], P[171 + T], P[51]);
-    const bool run = !ctx.drag.singleCard;
+    const bool run = !singleCardMove(ctx);
     // 4. Code 34 takes runs only onto an empty row.
     if (P[211 + T] == 34 && !pile.empty() && run) ok = false;
     // 5. The moved run must itself be well built.
@@ -436,7 +439,7 @@ bool canPlaceOnTableau(const Context& ctx, int T, int card) {
     // 6. An empty target row counts one free row less.
     if (ok && P[13] == -5 && run && pile.empty()) ok = runLengthWithin(ctx, card, true);
     // 7. A run is never dropped back on its own pile.
-    if (a != -1 && ctx.drag.runTop != 0 && a == ctx.drag.runTop) return false;
+    if (a != -1 && ctx.move.runTop != 0 && a == ctx.move.runTop) return false;
     return ok;
 }
 
@@ -446,7 +449,7 @@ bool canPlaceOnReserve(const Context& ctx, int T, int card) {
     // choice: a card is never dropped back on the cell it lies in; that would
     // count as a move without changing anything.
     if (positionIn(cell, card) >= 0) return false;
-    const bool single = ctx.drag.singleCard;
+    const bool single = singleCardMove(ctx);
     const bool empty = cell.empty();
     const int r = rankOf(card);
     switch (ctx.P[331 + T]) {

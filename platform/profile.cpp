@@ -121,6 +121,14 @@ int Profile::readInt(std::string_view section, std::string_view key, int fallbac
 }
 
 bool Profile::writeString(std::string_view section, std::string_view key, std::string_view value) const {
+    // A line break in any part, a "]" in the section name, or a key that would
+    // read back as something else would let one write add or change other
+    // entries: such writes are refused.
+    const auto breaks = [](std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; };
+    if (breaks(section) || breaks(key) || breaks(value) || section.find(']') != std::string_view::npos ||
+        trim(section).empty() || trim(key).empty() || key.find('=') != std::string_view::npos ||
+        trim(key).front() == ';' || trim(key).front() == '[')
+        return false;
     std::string text;
     const bool existed = readTextFile(path_, text);
     // choice: a new file gets this system's line feeds; an existing one keeps

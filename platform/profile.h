@@ -26,7 +26,9 @@ public:
     int readInt(std::string_view section, std::string_view key, int fallback) const;
 
     /// Sets key in section, adding the section and key when they are missing.
-    /// False when the file could not be written (the old file stays as it was).
+    /// False when the file could not be written (the old file stays as it
+    /// was), and for names or values that cannot be stored as one entry (line
+    /// breaks, "]" in a section name, "=" in a key, empty names).
     bool writeString(std::string_view section, std::string_view key, std::string_view value) const;
     bool writeInt(std::string_view section, std::string_view key, int value) const;
 

@@ -80,7 +80,10 @@ int Register::readInt(Field f, int fallback) const {
 }
 
 std::string Register::zeroPadded(long long value, int width) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
+    // The magnitude as unsigned, so the most negative number does not overflow.
+    const unsigned long long magnitude =
+        value < 0 ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    std::string digits = std::to_string(magnitude);
     const std::size_t need = digits.size() + (value < 0 ? 1 : 0);
     if (width <= 0) return {};
     if (need > static_cast<std::size_t>(width)) return std::string(static_cast<std::size_t>(width), '*');

@@ -32,12 +32,14 @@ public:
     std::int32_t counter(Counter c) const { return counters_[static_cast<int>(c)]; }
     void setCounter(Counter c, std::int32_t value) { counters_[static_cast<int>(c)] = value; }
 
-    /// Start-up state: everything zero, then first show pending.
+    /// Start-up state: everything zero, then first show pending and no
+    /// mouse-move stamp pending (-1).
     void startUp() {
         flags_.fill(0);
         times_.fill(0.0);
         counters_.fill(0);
         setFlag(Flag::FirstShowPending, 1);
+        setCounter(Counter::MouseMoveStamp, -1);
     }
 
 private:

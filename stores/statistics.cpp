@@ -54,55 +54,69 @@ SectionValues readSectionValues(const std::string& path, std::string_view sectio
     return out;
 }
 
+namespace {
+
+// The score file's text at version 0300: the version section first, then
+// every other line, record lines starting with "0" padded or cut to 89
+// characters and marked " x".
+std::string upgradedScores(const std::string& old) {
+    const std::string eol = lineEndingOf(old);
+    std::string text = "[Version]" + eol + "Version=" + std::string(kScoreFileVersion) + eol + eol;
+    for (const auto& line : splitLines(old)) {
+        if (startsWith(line, "[Version]") || startsWith(line, "Version=")) continue;
+        if (!line.empty() && line.front() == '0') {
+            std::string record = line;
+            record.resize(89, ' ');
+            text += record + " x" + eol;
+        } else {
+            text += line + eol;
+        }
+    }
+    return text;
+}
+
+// Writes the new text to a temporary file beside the score file and renames
+// it over the old one in one step, so a failure leaves the old scores in
+// place (the old file is never deleted first).
+bool replaceScores(Context& ctx, const std::string& path, const std::string& text) {
+    const std::string tmp = uniqueTempPath(fs::path(path).parent_path().string(), "rpl");
+    std::ofstream out;
+    if (!tmp.empty()) out.open(tmp, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        ctx.dialogs->info("Error creating temp file.");
+        return false;
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    std::error_code ec;
+    if (!out) {
+        // choice: a temporary file that could not be written in full never
+        // replaces the scores.
+        fs::remove(tmp, ec);
+        ctx.dialogs->info("Error creating temp file.");
+        return false;
+    }
+    fs::rename(tmp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(tmp, ignored);
+        ctx.dialogs->info("Error in renaming the file: " + tmp + "\nto: " + path);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool updateScoreFile(Context& ctx) {
     const std::string path = programFile(ctx.reg, "DATA\\STAT_SCR.DAT");
     if (!fileExists(path)) return false;
     bool replaced = false;
     const auto version = readSectionValues(path, "Version", {"Version"}, {"0000"}).values[0];
-    if (version < kScoreFileVersion) {
-        std::string old;
-        if (!readTextFile(path, old)) throw std::runtime_error("cannot read " + path);
-        const std::string eol = lineEndingOf(old);
-        std::string text = "[Version]" + eol + "Version=" + std::string(kScoreFileVersion) + eol + eol;
-        for (const auto& line : splitLines(old)) {
-            if (startsWith(line, "[Version]") || startsWith(line, "Version=")) continue;
-            if (!line.empty() && line.front() == '0') {
-                std::string record = line;
-                record.resize(89, ' ');
-                text += record + " x" + eol;
-            } else {
-                text += line + eol;
-            }
-        }
-        const std::string folder = fs::path(path).parent_path().string();
-        const std::string tmp = uniqueTempPath(folder, "rpl");
-        std::ofstream out;
-        if (!tmp.empty()) out.open(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            ctx.dialogs->info("Error creating temp file.");
-        } else {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            out.close();
-            std::error_code ec;
-            if (!out) {
-                // choice: a temporary file that could not be written in full
-                // never replaces the scores.
-                fs::remove(tmp, ec);
-                ctx.dialogs->info("Error creating temp file.");
-            } else {
-                // The new content is renamed over the old file in one step, so
-                // a failure leaves the old scores in place.
-                fs::rename(tmp, path, ec);
-                if (ec) {
-                    std::error_code ignored;
-                    fs::remove(tmp, ignored);
-                    ctx.dialogs->info("Error in renaming the file: " + tmp + "\nto: " + path);
-                } else {
-                    replaced = true;
-                }
-            }
-        }
-    }
+    std::string old;
+    // choice: a score file that cannot be read is left as it is rather than
+    // ending the start-up.
+    if (version < kScoreFileVersion && readTextFile(path, old)) replaced = replaceScores(ctx, path, upgradedScores(old));
     correctSettings(ctx.reg);
     return replaced;
 }

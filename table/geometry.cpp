@@ -25,18 +25,6 @@ int slotNumber(const std::string& t, std::size_t at) {
     return negative ? -v : v;
 }
 
-const PilePos& position(const Layout& L, PileRef p) {
-    static const PilePos kNowhere{kUnsetStock, kUnsetStock};
-    const auto i = static_cast<std::size_t>(p.index);
-    switch (p.kind) {
-    case PileKind::Stock: return L.stock[i];
-    case PileKind::Foundation: return L.dest[i];
-    case PileKind::Row: return L.fila[i];
-    case PileKind::Reserve: return L.appogg[i];
-    }
-    return kNowhere;
-}
-
 struct Pile {
     PileRef ref;
     const std::string* text;
@@ -108,7 +96,7 @@ int cardY(const Context& ctx, std::string_view name, int skip, bool includeLast)
     const int len = static_cast<int>(t.size());
     const int count = len / 3;
     const int n = len - 3 * skip;
-    int y = position(L, p.ref).y - L.scroll;
+    int y = L.windowY(p.ref);
 
     if (p.mode == 7 && n > 2 && (count > 1 || skip > 0 || includeLast)) y += L.fan.downUp;
 
@@ -130,7 +118,7 @@ int cardY(const Context& ctx, std::string_view name, int skip, bool includeLast)
 
     if (ctx.P[50] == 49 && p.ref.kind == PileKind::Row && count == 1 && includeLast) {
         const int r = p.ref.index + 1;
-        if (rank(slotNumber(t, 0)) != ctx.P[130 + r]) return position(L, p.ref).y;
+        if (rank(slotNumber(t, 0)) != ctx.P[130 + r]) return L.position(p.ref).y;
     }
     return y;
 }
@@ -142,7 +130,7 @@ int cardX(const Context& ctx, std::string_view name, int skip, bool includeLast)
     const std::string& t = *p.text;
     const int len = static_cast<int>(t.size());
     const int n = len - 3 * skip;
-    int x = position(L, p.ref).x;
+    int x = L.position(p.ref).x;
     const bool row = p.ref.kind == PileKind::Row;
     const bool destOrRes = p.ref.kind == PileKind::Foundation || p.ref.kind == PileKind::Reserve;
 
@@ -186,7 +174,7 @@ int pileBottom(const Context& ctx, std::string_view name) {
     const Layout& L = ctx.layout;
     const std::string& t = *p.text;
     const int len = static_cast<int>(t.size());
-    int y = position(L, p.ref).y - L.scroll;
+    int y = L.windowY(p.ref);
     if (len < 3) return y + L.cardH;
     if (p.mode == 7 && len / 3 > 1) y += L.fan.downUp;
     for (int j = 0; j + 3 <= len; j += 3) {

@@ -8,17 +8,6 @@ namespace tessaro {
 
 namespace {
 
-const PilePos& slot(const Layout& L, PileRef p) {
-    const auto i = static_cast<std::size_t>(p.index);
-    switch (p.kind) {
-    case PileKind::Stock: return L.stock[i];
-    case PileKind::Foundation: return L.dest[i];
-    case PileKind::Row: return L.fila[i];
-    case PileKind::Reserve: return L.appogg[i];
-    }
-    return L.stock[0];
-}
-
 CardRect cardAtPlace(const Context& ctx, const std::string& name, int skip) {
     const int x = cardX(ctx, name, skip, false);
     const int y = cardY(ctx, name, skip, false);
@@ -28,7 +17,7 @@ CardRect cardAtPlace(const Context& ctx, const std::string& name, int skip) {
 // A squared pile (stock piles, foundations): one card-sized rectangle at the
 // place of its top card.
 std::optional<PileHit> squared(const Context& ctx, PileRef p, int x, int y) {
-    if (!slot(ctx.layout, p).placed()) return std::nullopt;
+    if (!ctx.layout.position(p).placed()) return std::nullopt;
     const std::string name = pileName(p);
     const CardRect r = cardAtPlace(ctx, name, 0);
     if (!r.contains(x, y)) return std::nullopt;
@@ -37,7 +26,7 @@ std::optional<PileHit> squared(const Context& ctx, PileRef p, int x, int y) {
 
 // A fanned pile: the topmost card whose rectangle holds the point.
 std::optional<PileHit> fanned(const Context& ctx, PileRef p, int x, int y) {
-    if (!slot(ctx.layout, p).placed()) return std::nullopt;
+    if (!ctx.layout.position(p).placed()) return std::nullopt;
     const std::string name = pileName(p);
     const std::string& t = ctx.piles.text(p);
     const int count = static_cast<int>(t.size() / 3);
@@ -76,7 +65,7 @@ PileHit pileUnderPoint(const Context& ctx, int x, int y) {
 std::optional<CardPlace> cardPlace(const Context& ctx, int card) {
     if (card <= 0) return std::nullopt;
     auto search = [&](PileRef p) -> std::optional<CardPlace> {
-        if (!slot(ctx.layout, p).placed()) return std::nullopt;
+        if (!ctx.layout.position(p).placed()) return std::nullopt;
         const std::string& t = ctx.piles.text(p);
         const int count = static_cast<int>(t.size() / 3);
         for (int k = 0; k < count; ++k) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/context.h"
+#include "stores/rules_file.h"
 
 namespace tessaro {
 
@@ -31,6 +32,8 @@ LayoutInputs previewInputs(int pictureWidth, int pictureHeight, int screenWidth,
     in.screenHeight = screenHeight;
     return in;
 }
+
+void TableHost::reloadRules(Context& ctx) { loadRules(ctx); }
 
 // ---------------------------------------------------------------- card size
 
@@ -163,6 +166,8 @@ int prepareTable(Context& ctx, TableHost& host, const LayoutInputs& in) {
 }
 
 // ----------------------------------------------------------------- layout
+
+int minimumWindowWidth(int screenWidth) { return screenWidth <= 700 ? 635 : 780; }
 
 int columnX(const Context& ctx, int n, int i) {
     const Layout& L = ctx.layout;

@@ -42,8 +42,9 @@ struct GameCommandStates {
 class TableHost {
 public:
     virtual ~TableHost() = default;
-    /// Loads the current game's parameters into the (already cleared) table.
-    virtual void reloadRules(Context&) {}
+    /// Loads the current game's parameters into the (already cleared) table;
+    /// by default from the rules file in the program folder.
+    virtual void reloadRules(Context& ctx);
     /// The card size changed: reload the card images for it.
     virtual void cardSizeChanged(Context&) {}
     /// Lets the main window process its pending paint.
@@ -70,6 +71,11 @@ void checkDisplaySize(Context& ctx, TableHost& host, int screenWidth);
 /// display size, applies a changed card size, unsets every pile, sets the
 /// game's commands, the fan offsets and the layout. Returns 1.
 int prepareTable(Context& ctx, TableHost& host, const LayoutInputs& in);
+
+/// The main window's smallest size, kept when it is resized: 635 pixels wide
+/// on screens at most 700 pixels wide, else 780; 120 pixels high.
+int minimumWindowWidth(int screenWidth);
+inline constexpr int kMinimumWindowHeight = 120;
 
 /// Computes every pile position from the layout codes of the current game.
 void layoutTable(Context& ctx, const LayoutInputs& in);

@@ -4,6 +4,8 @@
 // data; table/layout.h computes it, table/geometry.h reads it.
 #include <array>
 
+#include "engine/piles.h"
+
 namespace tessaro {
 
 /// Positions below -9999 mean "not on the table". Each family has its own
@@ -75,6 +77,23 @@ struct Layout {
     std::array<std::array<int, 13>, 7> jitter{};
 
     Layout() { resetPositions(); }
+
+    /// Stored position of a pile slot in table coordinates; a slot that does
+    /// not exist reads as not on the table.
+    const PilePos& position(PileRef p) const {
+        static const PilePos kNowhere{kUnsetStock, kUnsetStock};
+        if (!validPile(p)) return kNowhere;
+        const auto i = static_cast<std::size_t>(p.index);
+        switch (p.kind) {
+        case PileKind::Stock: return stock[i];
+        case PileKind::Foundation: return dest[i];
+        case PileKind::Row: return fila[i];
+        case PileKind::Reserve: return appogg[i];
+        }
+        return kNowhere;
+    }
+    /// The y getter: stored y less the scroll offset (window coordinates).
+    int windowY(PileRef p) const { return position(p).y - scroll; }
 
     /// Writes the unset value of its family into every slot, x and y alike.
     void resetPositions() {

@@ -580,13 +580,15 @@ TEST_F(DealTest, MemoryGridIsDealtFaceDown) {
     EXPECT_EQ(dealt("1234567890123"),
               "Fila1=0050043005300810\nFila2=0710057001500010\nFila3=0670019002900950\n");
     EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(ctx.reg.read(reg::Score), "-52");  // no pair found, no miss yet
 }
 
 TEST_F(DealTest, PileAskingForMoreThanTheDeckStops) {
     test::setParams(ctx, {{370, 52}, {374, 30}, {375, 30}});
     ctx.reg.write(reg::DealNumber, "0000000000000");
     EXPECT_FALSE(deal(ctx));
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Fila2 asks for 30 cards but the deck holds only 22; the deal is stopped."});
+    EXPECT_EQ(dialogs.shown,
+              std::vector<std::string>{"Fila2 asks for 30 cards but the deck holds only 22; the deal is stopped."});
     EXPECT_EQ(ctx.piles.count({PileKind::Row, 0}), 30);
     EXPECT_EQ(ctx.piles.count({PileKind::Row, 1}), 0);
 
@@ -596,7 +598,8 @@ TEST_F(DealTest, PileAskingForMoreThanTheDeckStops) {
     ctx.P.clear();
     test::setParams(ctx, {{370, 52}, {371, 52}, {1, 1}});
     EXPECT_FALSE(deal(ctx));
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Dest1 asks for a card but the deck is empty; the deal is stopped."});
+    EXPECT_EQ(dialogs.shown,
+              std::vector<std::string>{"Dest1 asks for a card but the deck is empty; the deal is stopped."});
 }
 
 TEST_F(DealTest, NoGameLoadedDealsNothing) {
@@ -604,40 +607,43 @@ TEST_F(DealTest, NoGameLoadedDealsNothing) {
     EXPECT_TRUE(deal(ctx));  // nothing asks for a card
     ctx.P.set(374, 6);
     EXPECT_FALSE(deal(ctx));
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{std::string(kDeckSizeError), std::string(kDeckSizeError),
-                                                       "Fila1 asks for 6 cards but the deck holds only 0; the deal is stopped."}));
+    const std::string sizeError(kDeckSizeError);
+    EXPECT_EQ(dialogs.shown,
+              (std::vector<std::string>{sizeError, sizeError,
+                                        "Fila1 asks for 6 cards but the deck holds only 0; the deal is stopped."}));
     EXPECT_EQ(pileDump(ctx), "");
 }
 
-// --- the interim foundation rule ---------------------------------------------------------
+// --- the question the deal asks the move rules ---------------------------------------------
 
-TEST_F(DealTest, FoundationGeneralRule) {
+TEST_F(DealTest, DealAsksWithTheFoundationsOwnParameters) {
     // Foundation 1: ace base, ascending, same suit. Foundation 2: king base,
     // descending, alternating colours. Foundation 3: base 7, either way, any suit.
-    test::setParams(ctx, {{51, 1}, {67, 1}, {83, 0}, {52, 13}, {68, 0}, {84, 3}, {53, 7}, {69, 2}, {85, 2}});
-    EXPECT_TRUE(foundationGeneralRule(ctx, 0, 27, 0));    // an ace starts it
-    EXPECT_FALSE(foundationGeneralRule(ctx, 0, 2, 0));
-    EXPECT_TRUE(foundationGeneralRule(ctx, 1, 2, 0));
-    EXPECT_FALSE(foundationGeneralRule(ctx, 1, 15, 0));   // other suit
-    EXPECT_FALSE(foundationGeneralRule(ctx, 13, 1, 0));   // no ace on the king of an ace foundation
-    EXPECT_TRUE(foundationGeneralRule(ctx, 0, 26, 1));
-    EXPECT_TRUE(foundationGeneralRule(ctx, 26, 51, 1));   // black queen on red king
-    EXPECT_FALSE(foundationGeneralRule(ctx, 26, 25, 1));
-    EXPECT_TRUE(foundationGeneralRule(ctx, 20, 8, 2));    // 7 then 8, any suit
-    EXPECT_TRUE(foundationGeneralRule(ctx, 20, 45, 2));   // 7 then 6
-    EXPECT_TRUE(foundationGeneralRule(ctx, 13, 1, 2));    // an ace after a king when not started with an ace
-    EXPECT_TRUE(foundationGeneralRule(ctx, 13, 12, 2));
-    EXPECT_FALSE(foundationGeneralRule(ctx, 20, 20, 2));  // the card itself
-    ctx.P.set(35, 1);
+    test::setParams(ctx, {{366, 3}, {51, 1}, {67, 1}, {83, 0}, {52, 13}, {68, 0}, {84, 3}, {53, 7}, {69, 2}, {85, 2}});
+    EXPECT_TRUE(dealMayPlace(ctx, 27, 0));  // an ace starts an empty ace foundation
+    EXPECT_FALSE(dealMayPlace(ctx, 2, 0));
+    EXPECT_TRUE(dealMayPlace(ctx, 26, 1));
+    EXPECT_FALSE(dealMayPlace(ctx, 25, 1));
+    test::setPile(ctx, "Dest1", "0011");
+    test::setPile(ctx, "Dest2", "0261");
+    test::setPile(ctx, "Dest3", "0201");
+    EXPECT_TRUE(dealMayPlace(ctx, 2, 0));
+    EXPECT_FALSE(dealMayPlace(ctx, 15, 0));   // other suit
+    EXPECT_TRUE(dealMayPlace(ctx, 51, 1));    // black queen on the red king
+    EXPECT_FALSE(dealMayPlace(ctx, 25, 1));   // red on red
+    EXPECT_TRUE(dealMayPlace(ctx, 8, 2));     // 7 then 8, any suit
+    EXPECT_TRUE(dealMayPlace(ctx, 45, 2));    // 7 then 6
+    EXPECT_FALSE(dealMayPlace(ctx, 20, 2));   // the card itself
+    EXPECT_FALSE(dealMayPlace(ctx, 2, 16));   // no such foundation
+    EXPECT_FALSE(dealMayPlace(ctx, 2, -1));
+
+    // Stock first: no card from a row to a foundation while the stock holds cards.
+    test::setParams(ctx, {{35, 1}, {367, 1}});
     test::setPile(ctx, "Mazzo", "0500");
     test::setPile(ctx, "Fila1", "0021");
-    ctx.P.set(367, 1);
-    EXPECT_FALSE(foundationGeneralRule(ctx, 1, 2, 0));  // stock first
-    EXPECT_EQ(dealMayPlace(ctx, 2, 0), false);
+    EXPECT_FALSE(dealMayPlace(ctx, 2, 0));
     ctx.piles.stock(kMazzo).clear();
-    test::setPile(ctx, "Dest1", "0011");
     EXPECT_TRUE(dealMayPlace(ctx, 2, 0));
-    EXPECT_FALSE(dealMayPlace(ctx, 2, 16));
 }
 
 }  // namespace

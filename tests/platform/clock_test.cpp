@@ -23,15 +23,5 @@ TEST(Clock, TickCountCountsMilliseconds) {
     EXPECT_LT(elapsed, 5000u);
 }
 
-TEST(Clock, LocalAndUtcTimesOfDayAreInRange) {
-    const ClockTime t = utcClock();
-    EXPECT_TRUE(t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 && t.second < 61 &&
-                t.millisecond >= 0 && t.millisecond < 1000);
-    const double local = localTimeOfDay();
-    EXPECT_TRUE(local >= 0.0 && local < 1.0);
-    // The seed is the UTC time of day in milliseconds, so below one day.
-    EXPECT_LT(clockSeed(), 86400000u + 1000u);
-}
-
 }  // namespace
 }  // namespace tessaro

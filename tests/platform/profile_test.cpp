@@ -92,6 +92,21 @@ TEST_F(ProfileTest, WriteKeepsCarriageReturnLineEndings) {
     EXPECT_EQ(dir.read("cfg.ini"), "[S]\r\na=1\r\nb=2\r\n");
 }
 
+TEST_F(ProfileTest, WritesThatWouldAddOtherEntriesAreRefused) {
+    dir.write("cfg.ini", "[Preference]\nUserDefault=Ann\n");
+    const Profile p = at("cfg.ini");
+    EXPECT_FALSE(p.writeString("Preference", "UserDefault", "Bob\n[Preference]\nGame=5"));
+    EXPECT_FALSE(p.writeString("Preference", "UserDefault", "Bob\rGame=5"));
+    EXPECT_FALSE(p.writeString("Pref]erence", "UserDefault", "Bob"));
+    EXPECT_FALSE(p.writeString("Preference", "Game=5", "Bob"));
+    EXPECT_FALSE(p.writeString("Preference", ";x", "Bob"));
+    EXPECT_FALSE(p.writeString("Preference", " ", "Bob"));
+    EXPECT_FALSE(p.writeString("", "Key", "Bob"));
+    EXPECT_EQ(dir.read("cfg.ini"), "[Preference]\nUserDefault=Ann\n");
+    EXPECT_TRUE(p.writeString("Preference", "UserDefault", "Bob = [the] ;best"));
+    EXPECT_EQ(p.readString("Preference", "UserDefault", ""), "Bob = [the] ;best");
+}
+
 TEST_F(ProfileTest, FailedWriteReportsFalseAndLeavesNoTemporaryFile) {
     // A folder stands where the file should be: the rename cannot replace it.
     std::filesystem::create_directory(dir.path("cfg.ini"));

@@ -78,7 +78,6 @@ TEST(Catalogue, NamesCategoriesAndPictures) {
     EXPECT_EQ(g.gameAt(1), -1);
     EXPECT_EQ(MainGame::categoryPictureName(800), "TREE5_CUSTOMIZED_GAMES");
     EXPECT_EQ(MainGame::categoryPictureName(16), "TREE5_MEMORY_TYPE");
-    EXPECT_EQ(MainGame::categoryPictureName(2), "TREE5_CANFIELD_TYPE");
     EXPECT_EQ(MainGame::categoryPictureName(23), "TREE5_STRIPPEDDECK_TYPE");
     EXPECT_EQ(MainGame::categoryPictureName(1), "");
     EXPECT_EQ(MainGame::categoryPictureName(24), "");

@@ -65,6 +65,8 @@ TEST(RegisterFormat, ZeroPadded) {
     EXPECT_EQ(Register::zeroPadded(12345, 3), "***");
     EXPECT_EQ(Register::zeroPadded(-100, 4), "-100");
     EXPECT_EQ(Register::zeroPadded(-1000, 4), "****");
+    EXPECT_EQ(Register::zeroPadded(-9223372036854775807LL - 1, 20), "-9223372036854775808");
+    EXPECT_EQ(Register::zeroPadded(0, 1), "0");
 }
 
 TEST_F(RegisterTest, ReadIntIsStrict) {

@@ -356,6 +356,13 @@ TEST(LayoutState, SnapshotsAreTakenBeforeTheScrollOffset) {
 
 // ------------------------------------------------------------ rectangles
 
+TEST(Rectangles, MinimumWindowSize) {
+    EXPECT_EQ(minimumWindowWidth(640), 635);
+    EXPECT_EQ(minimumWindowWidth(700), 635);
+    EXPECT_EQ(minimumWindowWidth(701), 780);
+    EXPECT_EQ(kMinimumWindowHeight, 120);
+}
+
 TEST(Rectangles, ColumnX) {
     TableFixture t;
     t.ctx.layout.fila[2].x = 100;
@@ -381,6 +388,7 @@ TEST(Rectangles, OverlapByCornersSpansAndSampledRows) {
         {"sampled y reaches the second", {15, 0, 30, 200}, {0, 90, 20, 110}, true, 1000},
         {"right edge in span, sampled", {0, 0, 10, 200}, {5, 40, 30, 60}, true, 1000},
         {"sampled y steps over the second", {15, 0, 30, 200}, {0, 120, 20, 130}, false, 0},
+        {"sampled y on the second's top edge", {15, 0, 30, 200}, {0, 100, 20, 110}, true, 1000},
         {"apart", {0, 0, 10, 10}, {20, 20, 30, 30}, false, 0},
     };
     for (const Case& c : cases) {
@@ -388,6 +396,124 @@ TEST(Rectangles, OverlapByCornersSpansAndSampledRows) {
         EXPECT_EQ(overlapArea(c.a[0], c.a[1], c.a[2], c.a[3], c.b[0], c.b[1], c.b[2], c.b[3]), c.area) << c.name;
     }
 }
+
+
+// ------------------------------------------------- arrangements of each family
+
+namespace more {
+
+struct Case {
+    const char* name;
+    std::initializer_list<std::pair<int, int>> params;
+    LayoutInputs in;
+    const char* expected;
+};
+
+const LayoutInputs kLow = inputs(640, 480, 430, 30, 640, 480);
+
+TEST(FamilyArrangements, EveryListedCode) {
+    const Case cases[] = {
+        {"tableau 011 after stock 011",
+         {{358, 11}, {359, 1}, {367, 7}, {366, 4}, {354, 11}, {365, 2}},
+         window800(),
+         "Mazzo 20 50\nMazzo_Vis 106 50\n"
+         "Fila1 222 50\nFila2 301 50\nFila3 380 50\nFila4 459 50\nFila5 538 50\nFila6 617 50\nFila7 696 50\n"},
+        {"tableau 021 with stock 021",
+         {{358, 21}, {359, 2}, {367, 7}, {366, 4}, {354, 21}, {355, 1}, {365, 2}},
+         window800(),
+         "Mazzo 44 65\nMazzo_Vis 135 65\n"
+         "Fila1 221 171\nFila2 296 171\nFila3 371 171\nFila4 446 171\nFila5 521 171\nFila6 596 171\n"
+         "Fila7 671 171\n"},
+        {"tableau 012 with reserve 012",
+         {{358, 12}, {359, 2}, {367, 6}, {366, 8}, {361, 12}, {362, 2}, {368, 1}},
+         window800(),
+         "Fila1 205 156\nFila2 291 156\nFila3 377 156\nFila4 463 156\nFila5 549 156\nFila6 635 156\n"
+         "Appogg1 89 156\n"},
+        {"tableau 003 on a low screen narrows s and widens m",
+         {{358, 3}, {359, 1}, {367, 7}, {366, 4}},
+         kLow,
+         "Fila1 121 35\nFila2 196 35\nFila3 271 35\nFila4 346 35\nFila5 421 35\nFila6 496 35\nFila7 571 35\n"},
+        {"tableau 013, stock 013, foundations 017 after the stock",
+         {{358, 13}, {359, 2}, {367, 7}, {354, 13}, {355, 1}, {365, 2}, {10, 1}, {356, 17}, {357, 1}, {366, 4}},
+         window800(),
+         "Mazzo 19 65\nMazzo_Vis 105 65\n"
+         "Dest1 193 65\nDest2 268 65\nDest3 343 65\nDest4 418 65\n"
+         "Fila1 48 171\nFila2 123 171\nFila3 198 171\nFila4 273 171\nFila5 348 171\nFila6 423 171\n"
+         "Fila7 498 171\n"},
+        {"tableau 015 with its own header rows, foundations 007",
+         {{358, 15}, {359, 2}, {367, 8}, {356, 7}, {357, 1}, {366, 4}},
+         window800(),
+         "Dest1 400 55\nDest2 491 55\nDest3 582 55\nDest4 673 55\n"
+         "Fila1 36 156\nFila2 127 156\nFila3 218 156\nFila4 309 156\nFila5 400 156\nFila6 491 156\n"
+         "Fila7 582 156\nFila8 673 156\n"},
+        {"foundations 009, reserves 004, put-away 006 on the bottom row",
+         {{358, 1}, {359, 2}, {367, 7}, {356, 9}, {357, 1}, {366, 4}, {361, 4}, {362, 4}, {368, 2},
+          {363, 6}, {364, 5}, {369, 1}},
+         window800(),
+         "Mazzo_Waste 173 642\n"
+         "Dest1 397 50\nDest2 474 50\nDest3 551 50\nDest4 628 50\n"
+         "Fila1 82 156\nFila2 173 156\nFila3 264 156\nFila4 355 156\nFila5 446 156\nFila6 537 156\n"
+         "Fila7 628 156\n"
+         "Appogg1 82 368\nAppogg2 173 368\n"},
+        {"stock 005, foundations 002, reserves 006, put-away 007 on the middle row",
+         {{358, 1}, {359, 2}, {367, 7}, {354, 5}, {365, 2}, {356, 2}, {357, 3}, {366, 4}, {361, 6}, {362, 4},
+          {368, 3}, {363, 7}, {364, 6}, {369, 1}},
+         window800(),
+         "Mazzo 29 50\nMazzo_Vis 129 50\nMazzo_Waste 628 209\n"
+         "Dest1 233 262\nDest2 314 262\nDest3 395 262\nDest4 476 262\n"
+         "Fila1 82 156\nFila2 173 156\nFila3 264 156\nFila4 355 156\nFila5 446 156\nFila6 537 156\n"
+         "Fila7 628 156\n"
+         "Appogg1 82 368\nAppogg2 163 368\nAppogg3 244 368\n"},
+        {"stock 016, foundations 022, reserve 023 at y 0, put-away 016",
+         {{358, 1}, {359, 2}, {367, 7}, {9, 1}, {354, 16}, {355, 1}, {365, 1}, {356, 22}, {357, 1}, {366, 4},
+          {361, 23}, {362, 0}, {368, 1}, {363, 16}, {364, 3}, {369, 1}},
+         window1024(),
+         "Mazzo 93 65\nMazzo_Waste 93 287\n"
+         "Dest1 194 65\nDest2 285 65\nDest3 376 65\nDest4 467 65\n"
+         "Fila1 194 171\nFila2 285 171\nFila3 376 171\nFila4 467 171\nFila5 558 171\nFila6 649 171\n"
+         "Fila7 740 171\n"
+         "Appogg1 93 0\n"},
+        {"stock 019 in the visible stock's slot, reserve 011",
+         {{358, 1}, {359, 2}, {367, 7}, {9, 0}, {354, 19}, {355, 1}, {365, 1}, {361, 11}, {362, 1}, {368, 1}},
+         window1024(),
+         "Mazzo_Vis 63 65\n"
+         "Fila1 194 171\nFila2 285 171\nFila3 376 171\nFila4 467 171\nFila5 558 171\nFila6 649 171\n"
+         "Fila7 740 171\n"
+         "Appogg1 63 65\n"},
+        {"low screen: stock 004 over the rows, foundations 013 to the left, reserves 007",
+         {{358, 1}, {359, 2}, {367, 7}, {354, 4}, {355, 1}, {365, 2}, {9, 1}, {10, 1}, {356, 13}, {357, 3},
+          {366, 4}, {361, 7}, {362, 4}, {368, 2}},
+         kLow,
+         "Mazzo 27 50\nMazzo_Vis 114 50\n"
+         "Dest1 330 252\nDest2 403 252\nDest3 476 252\nDest4 549 252\n"
+         "Fila1 27 151\nFila2 114 151\nFila3 201 151\nFila4 288 151\nFila5 375 151\nFila6 462 151\n"
+         "Fila7 549 151\n"
+         "Appogg1 462 353\nAppogg2 549 353\n"},
+        {"cross in a low window",
+         {{358, 52}, {367, 5}},
+         kLow,
+         "Mazzo 61 61\nMazzo_Vis 61 182\n"
+         "Dest1 189 68\nDest2 367 68\nDest3 189 296\nDest4 367 296\n"
+         "Fila1 278 61\nFila2 182 182\nFila3 278 182\nFila4 374 182\nFila5 278 303\n"},
+        {"053 on a low screen uses the three-row block",
+         {{358, 53}, {360, 2}, {367, 6}},
+         kLow,
+         "Mazzo_Waste 408 288\n"
+         "Fila1 15 76\nFila2 146 76\nFila3 277 76\nFila4 15 182\nFila5 146 182\nFila6 277 182\n"},
+        {"3 x 3 grid",
+         {{358, 124}, {367, 9}},
+         window800(),
+         "Fila1 269 135\nFila2 355 135\nFila3 441 135\nFila4 269 246\nFila5 355 246\nFila6 441 246\n"
+         "Fila7 269 357\nFila8 355 357\nFila9 441 357\n"},
+    };
+    for (const Case& c : cases) {
+        TableFixture t;
+        t.params(c.params);
+        EXPECT_EQ(t.layout(c.in), c.expected) << c.name;
+    }
+}
+
+}  // namespace more
 
 }  // namespace
 }  // namespace tessaro
