@@ -31,6 +31,7 @@
 #include "shell/table_area.h"
 #include "shell/window_presentation.h"
 #include "stores/catalogue.h"
+#include "stores/open_game.h"
 #include "stores/program_folder.h"
 #include "stores/rules_file.h"
 #include "stores/settings.h"
@@ -1040,30 +1041,27 @@ void MainWindow::openGameCommand() {
 
 bool MainWindow::openGame(int game, const std::string& name, const std::string& player, int newGameArgument,
                           bool remember) {
-    Register& r = ctx_.reg;
-    const bool otherGame = r.readInt(reg::Game, -1) != game;
-    const bool otherPlayer = r.read(reg::Player) != player;
-    if (!otherGame && !otherPlayer && ctx_.run.isSet(Flag::GameInProgress)) return false;
-    if (!quitConfirmation(ctx_)) return false;
+    // The window's part of making a game the current one.
+    class Steps : public OpenGameSteps {
+    public:
+        explicit Steps(MainWindow& w) : w_(w) {}
+        bool confirmQuit() override { return quitConfirmation(w_.ctx_); }
+        bool endOfGame() override { return tessaro::endOfGame(w_.ctx_) == 1; }
+        void playerChanged() override { refreshCaption(w_.ctx_); }
+        void setUpGame() override { gameSetup(w_.ctx_); }
+        void enableNewGame() override {
+            if (!w_.tbNew->isEnabled()) w_.enableNewGameControls();
+        }
+        void applyAutoplayChoice(int g) override { loadAutoplaySetting(w_.ctx_, g); }
+        void newGame(int argument) override { tessaro::newGame(w_.ctx_, 1, true, argument, false); }
+
+    private:
+        MainWindow& w_;
+    } steps(*this);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct Restore {
-        ~Restore() { QApplication::restoreOverrideCursor(); }
-    } restore;
-    if (endOfGame(ctx_) == 1) return true;
-    if (otherPlayer) {
-        r.write(reg::Player, player);
-        settingsFile(r).writeString(section::Preference, "UserDefault", player);
-        refreshCaption(ctx_);
-    }
-    if (otherGame || ctx_.mainGame.smallScreenMarker == 2) ctx_.mainGame.smallScreenMarker = 0;
-    r.writePlain(reg::Game, game);
-    r.write(reg::GameName, name);
-    if (otherGame) gameSetup(ctx_);
-    if (!tbNew->isEnabled()) enableNewGameControls();
-    if (otherGame) loadAutoplaySetting(ctx_, game);
-    newGame(ctx_, 1, true, newGameArgument, false);
-    if (remember) rememberGame(settingsPath(r), game, name, setting::kDefaultGameTreeNum);
-    return true;
+    const bool opened = tessaro::openGame(ctx_, game, name, player, newGameArgument, remember, steps);
+    QApplication::restoreOverrideCursor();
+    return opened;
 }
 
 void MainWindow::enableNewGameControls() {

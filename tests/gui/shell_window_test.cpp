@@ -272,7 +272,8 @@ TEST_F(WindowTest, OpeningAGameDealsItAndRemembersIt) {
     EXPECT_EQ(read("Game_Name"), "Memory-Up (4x3)");
     EXPECT_EQ(read("Game_TreeNum"), "-30");
     EXPECT_TRUE(w().windowTitle().startsWith("Tessaro [Memory-Up (4x3)]  ["));
-    EXPECT_EQ(w().lblScore->text(), "0");
+    // Pairs start at -52 (no pair found, no miss).
+    EXPECT_EQ(w().lblScore->text(), "-52");
     // The same game for the same player while it is being played: nothing happens.
     EXPECT_FALSE(w().openGame(200, "Memory-Up (4x3)", "Player 1", 2, true));
     // Another player takes over the game.
