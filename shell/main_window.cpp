@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/autoplay.h"
@@ -730,10 +731,19 @@ void MainWindow::restoreWindowState() {
     const int height = ini.readInt(pref, "MainWindowState_Height", screen.height() - setting::kWindowSizeMargin);
     move(left, top);
     resize(width, height);
-    if (ini.readString(pref, "MainWindowState_Maximized", "Y") == "Y") showMaximized();
-    else showNormal();
+    if (ini.readString(pref, "MainWindowState_Maximized", "Y") == "Y") {
+        // The bars first take the whole screen width, so a display without a
+        // window manager (which ignores the maximised state) still shows the
+        // window at screen size.
+        setGeometry(0, 0, std::max(screen.width(), minimumWidth()), std::max(screen.height(), minimumHeight()));
+        showMaximized();
+    } else {
+        showNormal();
+    }
     layoutReadouts();
     table_->drawTable(true);
+    // Asks for the focus, so the first activation follows.
+    activateWindow();
 }
 
 // ------------------------------------------------------- activation, close
