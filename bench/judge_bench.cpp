@@ -122,9 +122,9 @@ void BM_CanDropOnPile(benchmark::State& state) {
     for (auto _ : state) {
         for (const Query& q : queries) {
             // The drag state is the only thing a drop changes before it asks.
-            MoveState& move = q.ctx->move;
-            move.draggedCards = q.draggedCards;
-            move.runTop = q.runTop;
+            DragState& drag = q.ctx->drag;
+            drag.singleCard = (q.draggedCards) <= 1;
+            drag.runTop = q.runTop;
             const bool ok = canDropOnPile(*q.ctx, q.card, q.pile);
             accepted += ok;
             benchmark::DoNotOptimize(ok);

@@ -90,9 +90,9 @@ void beginDrag(Context& ctx, int card) {
             }
         }
     }
-    ctx.move.draggedCard = card;
-    ctx.move.draggedCards = cards;
-    ctx.move.runTop = cards > 1 ? top : 0;
+    ctx.drag.card = card;
+    ctx.drag.singleCard = (cards) <= 1;
+    ctx.drag.runTop = cards > 1 ? top : 0;
 }
 
 int judgeCommand(Context& ctx, Options& o, std::ostream& out, std::ostream& err) {

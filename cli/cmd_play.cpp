@@ -41,7 +41,7 @@ public:
 std::string snapshot(const Context& ctx) {
     std::string s = pileDump(ctx);
     for (int card = 1; card <= kCardCount; ++card) s += ctx.cards.record(card)[19];
-    s += ctx.move.stockPressed ? 'P' : '-';
+    s += ctx.mainGame.stockPressed ? 'P' : '-';
     return s;
 }
 
@@ -115,7 +115,7 @@ private:
             const Hit hit{pileOf(ctx_, card), card};
             // A face-down card is not picked up (the press would turn it).
             if (hit.pile.empty() || ctx_.cards.faceDown(card) || !tablePress(ctx_, MouseButton::Left, false, hit) ||
-                ctx_.move.draggedCard != card) {
+                ctx_.drag.card != card) {
                 tableRelease(ctx_, {});
                 return "refused";
             }
@@ -153,7 +153,7 @@ private:
         if (verb == "state" && w.size() == 1) {
             return "in_progress=" + std::to_string(ctx_.run.flag(Flag::GameInProgress)) +
                    " won=" + std::to_string(ctx_.run.isSet(Flag::Won) ? 1 : 0) +
-                   " misses=" + std::to_string(ctx_.move.misses);
+                   " misses=" + std::to_string(ctx_.mainGame.missCount);
         }
         std::string all;
         for (const auto& s : w) all += (all.empty() ? "" : " ") + s;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/collaborators.h"
+#include "engine/rules.h"
+#include "stores/settings.h"
 #include "engine/end_game.h"
 #include "engine/execute.h"
 #include "engine/history.h"
@@ -36,7 +37,7 @@ void turnUp(Context& ctx, int card) {
 bool fillOne(Context& ctx, int card, PileRef to) {
     if (card == 0) return false;
     const int before = ctx.history.undo.records();
-    ctx.move.draggedCards = 1;
+    ctx.drag.singleCard = true;
     const bool moved = executeMove(ctx, card, pileName(to));
     if (ctx.history.undo.records() > before) dropLastRecords(ctx, 1);
     if (moved) ctx.presentation->flyCard(card, to);
@@ -57,7 +58,7 @@ int stockThenVis(const Context& ctx) {
 }  // namespace
 
 bool autoplayPass(Context& ctx) {
-    if (!(ctx.autoplay.on() || !ctx.move.normalPlay())) return false;
+    if (!(ctx.autoplay.on() || !normalPlay(ctx.mainGame))) return false;
     if (!ctx.run.isSet(Flag::GameInProgress) || ctx.P.rows() <= 0) return false;
     ctx.run.setFlag(Flag::GameFinished, 0);
     bool any = false;
@@ -180,17 +181,17 @@ void toggleAutoplay(Context& ctx) {
     ctx.autoplay.checked = !ctx.autoplay.checked;
     ctx.shell->showAutoplay(ctx.autoplay.checked);
     if (ctx.autoplay.checked && ctx.run.isSet(Flag::GameInProgress)) autoplayUntilStill(ctx, true);
-    if (ctx.autoplay.enabled && ctx.autoplay.scope == 2) storeAutoplaySetting(ctx, ctx.reg.readInt(reg::Game, 0));
+    if (ctx.autoplay.enabled && ctx.mainGame.autoplayScope == 2) storeAutoplaySetting(ctx, ctx.reg.readInt(reg::Game, 0));
 }
 
 void loadAutoplaySetting(Context& ctx, int game) {
-    if (!ctx.autoplay.enabled || ctx.autoplay.scope != 2) return;
-    if (readGameAutoplay(ctx, game) != ctx.autoplay.checked) toggleAutoplay(ctx);
+    if (!ctx.autoplay.enabled || ctx.mainGame.autoplayScope != 2) return;
+    if (autoplayFor(ctx.reg, game) != ctx.autoplay.checked) toggleAutoplay(ctx);
 }
 
 void storeAutoplaySetting(Context& ctx, int game) {
-    if (!ctx.autoplay.enabled || ctx.autoplay.scope != 2) return;
-    writeGameAutoplay(ctx, game, ctx.autoplay.checked);
+    if (!ctx.autoplay.enabled || ctx.mainGame.autoplayScope != 2) return;
+    writeAutoplayFor(ctx.reg, game, ctx.autoplay.checked);
 }
 
 }  // namespace tessaro

@@ -2,6 +2,7 @@
 // Everything that lives from start-up to exit, in one object owned by whoever
 // runs the program: the GUI start-up, one CLI run, each test.
 #include "engine/cards.h"
+#include "engine/drag_state.h"
 #include "engine/game_ports.h"
 #include "engine/history.h"
 #include "engine/move_state.h"
@@ -24,11 +25,11 @@ struct Context {
     RunState run;
     Random rng;
     MainGame mainGame;
+    DragState drag;  ///< the card or run being dragged, as the move rules see it
     Layout layout;  ///< pile positions, card size and fan offsets of the table
     History history;
     MoveState move;
     AutoplaySwitch autoplay;
-    JitterTable jitter{};
     std::string clockText = "0:00:00";  ///< the time display's text
 
     // Ports; the defaults do nothing so a fresh context runs headless.

@@ -121,7 +121,7 @@ int endOfGame(Context& ctx) {
     ctx.run.setFlag(Flag::Won, 0);
     ctx.run.setFlag(Flag::GameInProgress, 0);
     ctx.run.setFlag(Flag::GameFinished, 1);
-    ctx.move.closeAsked = false;
+    ctx.mainGame.closeAsked = 0;
     if (won) {
         ctx.shell->busyCursor(false);
         ctx.presentation->wait(200, Wait::Pumping);
@@ -130,7 +130,7 @@ int endOfGame(Context& ctx) {
         ctx.endGame->winningAnimation();
     }
     ctx.shell->busyCursor(false);
-    if (ctx.move.closeAsked) {
+    if (ctx.mainGame.closeAsked) {
         ctx.shell->animationHook(false);
         ctx.shell->closeMainWindow();
         return won ? 1 : 0;

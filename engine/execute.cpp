@@ -44,7 +44,7 @@ int takeTop(std::string& pile) {
     return card;
 }
 
-bool redealsLeft(const Context& ctx) { return ctx.P[15] == -1 || ctx.move.redealCount < ctx.P[15]; }
+bool redealsLeft(const Context& ctx) { return ctx.P[15] == -1 || ctx.mainGame.redeals < ctx.P[15]; }
 
 // What one call of the executor did, for the common tail.
 struct Outcome {
@@ -120,7 +120,7 @@ void Executor::filaMove(int card, int row, Outcome& out) {
     const bool inner = from.where != Where::NotFound &&
                        (from.where == Where::Row || from.where == Where::Reserve) &&
                        from.position + 1 < ctx_.piles.count(from.pile);
-    if (ctx_.move.draggedCards > 1 || inner) {
+    if (!ctx_.drag.singleCard || inner) {
         runMove(card, to, out);
     } else {
         singleMove(card, to, {}, reg::SoundTableau, false, out);
@@ -144,7 +144,7 @@ void Executor::filaMove(int card, int row, Outcome& out) {
 }
 
 void Executor::reformStock() {
-    ++ctx_.move.redealCount;
+    ++ctx_.mainGame.redeals;
     pushHistory(ctx_);
     std::string& stock = ctx_.piles.stock(kMazzo);
     std::string& vis = ctx_.piles.stock(kMazzoVis);
@@ -180,8 +180,8 @@ bool Executor::stockOperation(std::string_view word, Outcome& out) {
     auto pressOnly = [&] {
         // The press on an empty stock only shows the pressed look; the
         // release calls again and that call forms the stock.
-        if (ctx_.move.normalPlay() && !ctx_.move.stockPressed) {
-            ctx_.move.stockPressed = true;
+        if (normalPlay(ctx_.mainGame) && !ctx_.mainGame.stockPressed) {
+            ctx_.mainGame.stockPressed = 1;
             ctx_.presentation->drawPile(kStockRef);
             return true;
         }
@@ -196,7 +196,7 @@ bool Executor::stockOperation(std::string_view word, Outcome& out) {
         }
     } else if (stock.empty() || ctx_.P[16] == 6) {
         if (pressOnly()) return false;
-        ++ctx_.move.redealCount;
+        ++ctx_.mainGame.redeals;
         pushHistory(ctx_);
         redealt = true;
         out.moved = true;
@@ -239,7 +239,7 @@ void Executor::stockDealing(std::string_view word, Outcome& out) {
         first = last = numberAt(word, 12, 2);
     }
     if (reserves) {
-        if (ctx_.P[341] == 5 && ctx_.P[15] != -1 && ctx_.move.redealCount >= ctx_.P[15]) last = 0;
+        if (ctx_.P[341] == 5 && ctx_.P[15] != -1 && ctx_.mainGame.redeals >= ctx_.P[15]) last = 0;
         first = std::max(first, 1);
         last = std::min(last, kReserves);
     } else {
@@ -454,7 +454,7 @@ bool autoFaceUp(Context& ctx) {
 
 bool executeMove(Context& ctx, int card, std::string_view destination) {
     // Opening rule: the first move of a game must take a row card to a foundation.
-    if (ctx.P[40] == 1 && ctx.move.movesMade == 0) {
+    if (ctx.P[40] == 1 && ctx.mainGame.moves == 0) {
         const Found f = ctx.piles.findCard(card, FindAction::None, ctx.P);
         if (!CardTable::valid(card) || f.where != Where::Row || !startsWith(destination, "Dest")) return false;
     }
@@ -468,14 +468,14 @@ bool executeMove(Context& ctx, int card, std::string_view destination) {
     // The common tail.
     if (stockHeld && stock.empty() && cardsOn(ctx.piles.stock(kMazzoVis)) <= 1) ctx.presentation->drawPile(kStockRef);
     if (out.moved) {
-        ctx.move.idleCounter = 0;
+        ctx.mainGame.idle = 0;
         if (ctx.P[50] != 9) refreshScore(ctx);
     }
     if (out.fromRow && !ctx.autoplay.on()) autoFaceUp(ctx);
-    if (out.moved && ctx.move.normalPlay()) clearRedo(ctx);
-    if (ctx.move.movesMade < 2) {
-        ++ctx.move.movesMade;
-        if (ctx.P[41] == 1 && ctx.move.movesMade == 1) executeMove(ctx, 0, "Fill_Tableaus");
+    if (out.moved && normalPlay(ctx.mainGame)) clearRedo(ctx);
+    if (ctx.mainGame.moves < 2) {
+        ++ctx.mainGame.moves;
+        if (ctx.P[41] == 1 && ctx.mainGame.moves == 1) executeMove(ctx, 0, "Fill_Tableaus");
     }
     const int kind = ctx.P[50];
     if (kind == 31 || kind == 34 || kind == 35 || (kind == 52 && out.toReserve))

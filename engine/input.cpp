@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/autoplay.h"
-#include "engine/collaborators.h"
+#include "engine/rules.h"
 #include "engine/end_game.h"
 #include "engine/execute.h"
 #include "engine/history.h"
@@ -72,17 +72,13 @@ bool foundationGives(const Context& ctx, PileRef pile, int card) {
 }
 
 void beginDrag(Context& ctx, int card, const Found& where) {
-    ctx.move.draggedCard = card;
-    ctx.move.draggedCards = where.where == Where::NotFound ? 1 : ctx.piles.count(where.pile) - where.position;
-    if (ctx.move.draggedCards < 1) ctx.move.draggedCards = 1;
-    ctx.move.runTop = ctx.move.draggedCards > 1 ? ctx.piles.top(where.pile) : 0;
+    ctx.drag.card = card;
+    const int cards = where.where == Where::NotFound ? 1 : ctx.piles.count(where.pile) - where.position;
+    ctx.drag.singleCard = cards <= 1;
+    ctx.drag.runTop = cards > 1 ? ctx.piles.top(where.pile) : 0;
 }
 
-void endDrag(Context& ctx) {
-    ctx.move.draggedCard = 0;
-    ctx.move.runTop = 0;
-    ctx.move.draggedCards = 1;
-}
+void endDrag(Context& ctx) { ctx.drag.clear(); }
 
 // Right click and double click: is the card movable from its pile, and as what?
 bool movableByGesture(Context& ctx, int card, const Found& where) {
@@ -100,7 +96,7 @@ bool movableByGesture(Context& ctx, int card, const Found& where) {
 }
 
 bool gestureMove(Context& ctx, int card, bool toFoundations, bool toRows) {
-    if (ctx.move.playMode == 1 || ctx.move.playMode == 3 || ctx.P[37] == 1) toFoundations = toRows = true;
+    if (ctx.mainGame.playMode == 1 || ctx.mainGame.playMode == 3 || ctx.P[37] == 1) toFoundations = toRows = true;
     const Found where = locate(ctx, card);
     if (!movableByGesture(ctx, card, where)) return false;
     const bool moved = moveToAnyPile(ctx, card, toFoundations, toRows, false, false);
@@ -155,7 +151,7 @@ bool moveToAnyPile(Context& ctx, int card, bool foundations, bool rows, bool res
     const Found where = locate(ctx, card);
     if (where.where == Where::NotFound) return false;
     beginDrag(ctx, card, where);
-    const bool single = ctx.move.draggedCards == 1;
+    const bool single = ctx.drag.singleCard;
     if (foundations && byAutoplay) {
         // Games whose first foundation card is the player's choice.
         bool anyChosen = false;
@@ -252,7 +248,7 @@ bool stockClick(Context& ctx) {
                 moved = executeMove(ctx, 0, "Add_Tableaus_Last");
             }
         } else if (P[341] == 4) {
-            if (ctx.move.normalPlay())
+            if (normalPlay(ctx.mainGame))
                 ctx.run.setCounter(Counter::StockTurns, ctx.run.counter(Counter::StockTurns) + 1);
             const bool odd = ctx.run.counter(Counter::StockTurns) % 2 != 0;
             const std::string word = odd ? "Add_Reserve_1" : "Add_Reserve_2";
@@ -282,10 +278,10 @@ bool stockClick(Context& ctx) {
     } else {
         // Top every row up to three cards; the whole click is one record.
         const int before = ctx.history.undo.records();
-        if (stock.empty() && (P[15] == -1 || ctx.move.redealCount < P[15])) {
-            ctx.move.stockPressed = true;  // forms the stock at once, not on a later release
+        if (stock.empty() && (P[15] == -1 || ctx.mainGame.redeals < P[15])) {
+            ctx.mainGame.stockPressed = 1;  // forms the stock at once, not on a later release
             moved = executeMove(ctx, 0, "Mazzo_Vis");
-            ctx.move.stockPressed = false;
+            ctx.mainGame.stockPressed = 0;
         }
         for (int k = 1; k <= rowsInUse(ctx); ++k) {
             while (ctx.piles.count({PileKind::Row, k - 1}) < 3 && !stock.empty()) {
@@ -303,7 +299,7 @@ bool stockClick(Context& ctx) {
 bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
     ctx.run.setCounter(Counter::MouseMoveStamp, -1);
     ctx.shell->hidePilesSizeTip();
-    if (!ctx.run.isSet(Flag::GameInProgress) || ctx.move.draggedCard != 0) return false;
+    if (!ctx.run.isSet(Flag::GameInProgress) || ctx.drag.card != 0) return false;
     if (ctx.run.isSet(Flag::DoubleClickPending)) {
         ctx.run.setFlag(Flag::DoubleClickPending, 0);
         return false;
@@ -319,10 +315,10 @@ bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
         }
     }
     if (ctx.P[37] == 1) return moveToAnyPile(ctx, hit.card, true, true, false, false);
-    ctx.move.draggedCards = 1;
+    ctx.drag.singleCard = true;
     bool acted = false;
     if (hit.pile == "Mazzo") {
-        acted = stockClick(ctx) || ctx.move.stockPressed;
+        acted = stockClick(ctx) || ctx.mainGame.stockPressed;
     } else if (hit.pile == "Mazzo_Vis" && hit.card == 0) {
         if (ctx.P[16] >= 1 && ctx.piles.stock(kMazzo).empty()) acted = executeMove(ctx, 0, "Mazzo_Redeal");
     } else if (startsWith(hit.pile, "Fila") && CardTable::valid(hit.card) && ctx.cards.faceDown(hit.card)) {
@@ -346,28 +342,28 @@ bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
             if (ctx.reg.read(reg::CardsShadowed) != "N") playSound(ctx, "card_up", reg::SoundCardUp);
         }
     }
-    if (!acted && ctx.move.normalPlay()) ctx.shell->beep();
+    if (!acted && normalPlay(ctx.mainGame)) ctx.shell->beep();
     return acted;
 }
 
 void tableMove(Context& ctx, bool leftPressedPile) {
     ctx.run.setCounter(Counter::MouseMoveStamp, -1);
-    if (ctx.move.draggedCard != 0) {
+    if (ctx.drag.card != 0) {
         ctx.move.movedWhileHeld = true;
-    } else if (ctx.move.stockPressed && leftPressedPile) {
-        ctx.move.stockPressed = false;
+    } else if (ctx.mainGame.stockPressed && leftPressedPile) {
+        ctx.mainGame.stockPressed = 0;
         ctx.presentation->drawPile({PileKind::Stock, kMazzo});
     }
 }
 
 bool tableRelease(Context& ctx, const std::vector<std::string>& candidates) {
     bool moved = false;
-    if (ctx.move.stockPressed) {
+    if (ctx.mainGame.stockPressed) {
         moved = executeMove(ctx, 0, "Mazzo_Vis");
-        ctx.move.stockPressed = false;
+        ctx.mainGame.stockPressed = 0;
         ctx.presentation->drawPile({PileKind::Stock, kMazzo});
     }
-    if (const int card = ctx.move.draggedCard; card != 0) {
+    if (const int card = ctx.drag.card; card != 0) {
         bool dropped = false;
         if (ctx.move.movedWhileHeld) {
             const std::size_t tries = std::min<std::size_t>(candidates.size(), 4);

@@ -2,7 +2,7 @@
 
 #include "engine/autoplay.h"
 #include "engine/clock.h"
-#include "engine/collaborators.h"
+#include "engine/deal.h"
 #include "engine/end_game.h"
 #include "engine/history.h"
 #include "engine/score.h"
@@ -11,7 +11,7 @@
 namespace tessaro {
 
 void regenerateJitter(Context& ctx) {
-    for (auto& sequence : ctx.jitter) {
+    for (auto& sequence : ctx.layout.jitter) {
         sequence[0] = 0;
         int b = ctx.rng.next(4);
         int s = 0;
@@ -53,10 +53,15 @@ int gameSetup(Context& ctx) {
 int newGame(Context& ctx, int dealFlag, bool animate, int numbering, bool quiet) {
     ctx.shell->busyCursor(true);
     refreshCaption(ctx);
-    MoveState& m = ctx.move;
-    const int playMode = m.playMode;
-    m = MoveState{};
-    m.playMode = playMode;
+    MainGame& g = ctx.mainGame;
+    g.missCount = 0;
+    g.moves = 0;
+    g.redeals = 0;
+    g.idle = 0;
+    g.stockPressed = 0;
+    g.draggedCard = 0;
+    ctx.drag.clear();
+    ctx.move = MoveState{};
     ctx.run.setCounter(Counter::StockTurns, 0);
     if (dealFlag == 1) {
         ctx.piles.clear();
@@ -74,13 +79,15 @@ int newGame(Context& ctx, int dealFlag, bool animate, int numbering, bool quiet)
         ctx.presentation->showClock();
         // choice: the redeal count starts at 0, so P[15] is the number of
         // times the stock may be formed again.
-        m.redealCount = 0;
+        g.redeals = 0;
         ctx.reg.write(reg::Score, "0");
         if (numbering == 2) {
             newDealNumber(ctx);
             refreshCaption(ctx);
         }
         deal(ctx);
+        // The deal ends with the score of the fresh table.
+        refreshScore(ctx);
     }
     ctx.run.setFlag(Flag::GameInProgress, 1);
     ctx.run.setFlag(Flag::Won, 0);

@@ -43,11 +43,24 @@ public:
     virtual bool confirm(std::string_view text) = 0;
 };
 
-/// Sound playback by sound name ("Face_up", "Pairing", ...).
+/// How a sound plays: returns at once; returns when the sound has ended;
+/// returns at once and repeats the sound until stopped.
+enum class SoundMode { Asynchronous, Synchronous, Looping };
+
+/// Sound playback by sound name ("Face_up", "Pairing", ...). A sound started
+/// replaces the one playing.
 class SoundPort {
 public:
     virtual ~SoundPort() = default;
+    /// Plays a sound in the mode and under the own switch that the sound table
+    /// gives its name (stores/sound_rules.h).
     virtual void play(std::string_view name) = 0;
+    /// Play request: plays `name` in `mode` when `on` is true and the master
+    /// switch allows sounds; a name the library does not hold stops the
+    /// current sound.
+    virtual void playSound(std::string_view name, bool on, SoundMode mode) { (void)name, (void)on, (void)mode; }
+    /// Stop request: ends the sound playing when the master switch allows sounds.
+    virtual void stopSound() {}
 };
 
 class NullPresentation : public Presentation {

@@ -12,7 +12,7 @@ using namespace rules;
 namespace {
 
 /// The dragged image is one card high: a single card is moved.
-bool singleCardMove(const Context& ctx) { return ctx.move.draggedCards <= 1; }
+bool singleCardMove(const Context& ctx) { return ctx.drag.singleCard; }
 
 int inUse(int n, int max) { return n < 0 ? 0 : n > max ? max : n; }
 int foundationsInUse(const Context& ctx) { return inUse(ctx.P.foundations(), kFoundations); }
@@ -382,7 +382,7 @@ bool runLengthWithin(const Context& ctx, int card, bool targetEmpty) {
 
 bool runLengthAllowed(Context& ctx, int card, bool targetEmpty) {
     const Place place = findPlace(ctx, card);
-    ctx.move.runTop = place.pile ? topOf(*place.pile) : 0;
+    ctx.drag.runTop = place.pile ? topOf(*place.pile) : 0;
     return runLengthFits(ctx, card, place, targetEmpty);
 }
 
@@ -439,7 +439,7 @@ bool canPlaceOnTableau(const Context& ctx, int T, int card) {
     // 6. An empty target row counts one free row less.
     if (ok && P[13] == -5 && run && pile.empty()) ok = runLengthWithin(ctx, card, true);
     // 7. A run is never dropped back on its own pile.
-    if (a != -1 && ctx.move.runTop != 0 && a == ctx.move.runTop) return false;
+    if (a != -1 && ctx.drag.runTop != 0 && a == ctx.drag.runTop) return false;
     return ok;
 }
 

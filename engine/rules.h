@@ -55,7 +55,7 @@ bool canPlace(const Context& ctx, int a, int b, int emptyCode, bool byPlayer, in
 
 /**
  * May the dragged card (with the run above it in its pile, when
- * ctx.move.draggedCards says a run is dragged) be dropped on the named pile? The name is "Dest", "Fila" or
+ * ctx.drag.singleCard is false) be dropped on the named pile? The name is "Dest", "Fila" or
  * "Appogg" followed by the pile number counted from 1. Other names, piles
  * beyond the number the game uses, and numbers that are no card give false.
  */
@@ -67,7 +67,7 @@ bool canPlaceOnFoundation(const Context& ctx, int T, int card);
 
 /// Tableau row T (0-39): face-down top, the P[33] limit, the judge with the
 /// row's parameters, the run checks, and the refusal of a run dropped back on
-/// its own pile (by ctx.move.runTop).
+/// its own pile (by ctx.drag.runTop).
 bool canPlaceOnTableau(const Context& ctx, int T, int card);
 
 /// Reserve cell T (0-9), by its reserve rule code P[331+T].
@@ -82,7 +82,7 @@ bool runFollowsRule(const Context& ctx, int card, int T);
 
 /**
  * The run from card to the top of its pile is short enough under P[13].
- * Records the top card of the card's pile in ctx.move.runTop (0 when the card
+ * Records the top card of the card's pile in ctx.drag.runTop (0 when the card
  * lies nowhere) for the own-pile check of canPlaceOnTableau.
  * @param targetEmpty the target row is empty (P[13] = -5 then allows one card less)
  */

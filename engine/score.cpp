@@ -84,10 +84,10 @@ int currentScore(const Context& ctx) {
         return score;
     }
     case 35: return 10 * waste - deck;
-    case 36: return 15 * runLength(ctx) - ctx.move.misses - 52;
-    case 37: return 10 * (waste / 2) - 2 * ctx.move.misses - 52;
+    case 36: return 15 * runLength(ctx) - ctx.mainGame.missCount - 52;
+    case 37: return 10 * (waste / 2) - 2 * ctx.mainGame.missCount - 52;
     case 38: return 10 * correctAnswers(ctx) - deck;
-    case 39: return 7 * (waste / 2) - ctx.move.misses - 52;
+    case 39: return 7 * (waste / 2) - ctx.mainGame.missCount - 52;
     case 43: {
         int score = -deck;
         for (int i = 0; i < rows(ctx); ++i)

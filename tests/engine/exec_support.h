@@ -68,7 +68,7 @@ public:
     void refreshSelectionEntry(int) override {}
     void winningAnimation() override {
         log_.add("animation");
-        if (closeDuringAnimation) ctx_.move.closeAsked = true;
+        if (closeDuringAnimation) ctx_.mainGame.closeAsked = 1;
     }
     void openGameSelection() override { log_.add("open selection"); }
     bool closeDuringAnimation = false;
@@ -77,6 +77,23 @@ private:
     CallLog& log_;
     Context& ctx_;
 };
+
+/// The rules of the Klondike game of data/games: 4 foundations built up in
+/// suit from the Ace, 7 rows built down in alternating colours (a King on an
+/// empty row), one card turned per stock click, runs checked pairwise.
+inline void klondikeRules(Context& ctx) {
+    setParams(ctx, {{366, 4}, {367, 7}, {368, 0}, {370, 52}, {7, 1}, {9, 1}, {10, 1}, {17, 0}, {22, 1},
+                    {15, -1}, {16, 0}, {8, 0}, {51, 1}, {52, 1}, {53, 1}, {54, 1}, {67, 1}, {68, 1},
+                    {69, 1}, {70, 1}, {32, 13}, {18, 1}, {13, -1}, {2, 1}, {33, -1}, {42, 1}});
+    ctx.P.set(371, 24);  // the deal: 24 cards in the stock, rows of 1 to 7 with the top card up
+    for (int t = 0; t < 7; ++t) {
+        ctx.P.set(131 + t, 13);
+        ctx.P.set(211 + t, 3);
+        ctx.P.set(374 + t, t + 1);
+        ctx.P.set(414 + t, 1);
+    }
+    ctx.P.saveChangeable();
+}
 
 /// A context whose ports all write to one log, with the sound switches on.
 struct LoggedContext {

@@ -45,7 +45,7 @@ TEST(ExecuteStock, PressOnEmptyStockOnlyMarksItReleaseFormsItAgainFaceDown) {
     setPile(t.ctx, "Mazzo_Vis", "001100210031");
     // The press: nothing moves, the stock only looks pressed.
     EXPECT_FALSE(executeMove(t.ctx, 0, "Mazzo_Vis"));
-    EXPECT_TRUE(t.ctx.move.stockPressed);
+    EXPECT_TRUE(t.ctx.mainGame.stockPressed);
     EXPECT_EQ(t.pile("Mazzo"), "");
     EXPECT_EQ(t.pile("Mazzo_Vis"), "001002003");
     EXPECT_EQ(t.ctx.history.undo.records(), 0);
@@ -54,7 +54,7 @@ TEST(ExecuteStock, PressOnEmptyStockOnlyMarksItReleaseFormsItAgainFaceDown) {
     EXPECT_EQ(t.pile("Mazzo"), "003002001");
     EXPECT_EQ(t.pile("Mazzo_Vis"), "");
     for (int c : {1, 2, 3}) EXPECT_FALSE(t.faceUp(c)) << c;
-    EXPECT_EQ(t.ctx.move.redealCount, 1);
+    EXPECT_EQ(t.ctx.mainGame.redeals, 1);
     EXPECT_EQ(t.ctx.history.undo.records(), 1);
     EXPECT_TRUE(t.log.has("sound Redeal"));
 }
@@ -64,7 +64,7 @@ TEST(ExecuteStock, RedealFaceUpWithoutAnimationPlaysTheQuietSound) {
     klondikeLike(t.ctx);
     t.ctx.P.set(7, 0);
     t.ctx.reg.write(reg::RedealAnimation, "N");
-    t.ctx.move.playMode = 1;  // a demonstration mode forms the stock at once
+    t.ctx.mainGame.playMode = 1;  // a demonstration mode forms the stock at once
     setPile(t.ctx, "Mazzo_Vis", "00100020");
     EXPECT_TRUE(executeMove(t.ctx, 0, "Mazzo_Vis"));
     EXPECT_EQ(t.pile("Mazzo"), "002001");
@@ -78,18 +78,18 @@ TEST(ExecuteStock, RedealLimitAllowsExactlyThatManyRedeals) {
     LoggedContext t;
     klondikeLike(t.ctx);
     t.ctx.P.set(15, 2);
-    t.ctx.move.playMode = 1;
+    t.ctx.mainGame.playMode = 1;
     setPile(t.ctx, "Mazzo_Vis", "00110021");
     for (int redeal = 1; redeal <= 2; ++redeal) {
         ASSERT_TRUE(executeMove(t.ctx, 0, "Mazzo_Vis")) << redeal;  // forms the stock
         ASSERT_TRUE(executeMove(t.ctx, 0, "Mazzo_Vis"));            // turns one
         ASSERT_TRUE(executeMove(t.ctx, 0, "Mazzo_Vis"));            // turns the other
     }
-    EXPECT_EQ(t.ctx.move.redealCount, 2);
+    EXPECT_EQ(t.ctx.mainGame.redeals, 2);
     // The third redeal is not possible: the click on the empty stock does nothing.
-    t.ctx.move.playMode = 0;
+    t.ctx.mainGame.playMode = 0;
     EXPECT_FALSE(executeMove(t.ctx, 0, "Mazzo_Vis"));
-    EXPECT_FALSE(t.ctx.move.stockPressed);
+    EXPECT_FALSE(t.ctx.mainGame.stockPressed);
     EXPECT_EQ(t.pile("Mazzo"), "");
     EXPECT_EQ(t.pile("Mazzo_Vis"), "001002");
 }
@@ -113,13 +113,13 @@ TEST(ExecuteOpeningRule, FirstMoveMustTakeARowCardToAFoundation) {
     setPile(t.ctx, "Fila1", "0141");
     EXPECT_FALSE(executeMove(t.ctx, 1, "Dest1"));
     EXPECT_EQ(t.pile("Mazzo_Vis"), "001");
-    EXPECT_EQ(t.ctx.move.movesMade, 0);
+    EXPECT_EQ(t.ctx.mainGame.moves, 0);
     EXPECT_TRUE(executeMove(t.ctx, 14, "Dest2"));
     EXPECT_EQ(t.pile("Dest2"), "014");
-    EXPECT_EQ(t.ctx.move.movesMade, 1);
+    EXPECT_EQ(t.ctx.mainGame.moves, 1);
     EXPECT_TRUE(executeMove(t.ctx, 1, "Dest1"));
     EXPECT_EQ(t.pile("Dest1"), "001");
-    EXPECT_EQ(t.ctx.move.movesMade, 2);
+    EXPECT_EQ(t.ctx.mainGame.moves, 2);
 }
 
 TEST(ExecuteFillAfterFirstMove, FillsEmptyRowsOnceFromTheStock) {
@@ -135,7 +135,7 @@ TEST(ExecuteFillAfterFirstMove, FillsEmptyRowsOnceFromTheStock) {
     EXPECT_EQ(t.pile("Fila1"), "041");
     EXPECT_EQ(t.pile("Fila3"), "040");
     EXPECT_TRUE(t.faceUp(41));
-    EXPECT_EQ(t.ctx.move.movesMade, 2);
+    EXPECT_EQ(t.ctx.mainGame.moves, 2);
     EXPECT_EQ(t.ctx.history.undo.records(), 1);
     EXPECT_TRUE(executeMove(t.ctx, 5, "Dest2"));
     EXPECT_EQ(t.pile("Fila2"), "");
@@ -147,7 +147,7 @@ TEST(ExecuteRows, ThreeCardRunKeepsItsOrderAndIsOneRecord) {
     klondikeLike(t.ctx);
     setPile(t.ctx, "Fila1", "0200013101710051");
     setPile(t.ctx, "Fila2", "0251");
-    t.ctx.move.draggedCards = 3;
+    t.ctx.drag.singleCard = false;
     EXPECT_TRUE(executeMove(t.ctx, 13, "Fila2"));
     EXPECT_EQ(t.pile("Fila2"), "025013017005");
     EXPECT_EQ(t.pile("Fila1"), "020");
@@ -217,7 +217,7 @@ TEST(ExecuteMisc, UnknownWordsAndBadCardsChangeNothing) {
     EXPECT_EQ(t.pile("Fila1"), "001");
     EXPECT_EQ(t.pile("Dest1"), "");
     EXPECT_EQ(t.ctx.history.undo.records(), 0);
-    EXPECT_EQ(t.ctx.move.movesMade, 0);
+    EXPECT_EQ(t.ctx.mainGame.moves, 0);
 }
 
 TEST(ExecuteDealing, AddTableausUsesRowModesAndFaceDownModeSix) {

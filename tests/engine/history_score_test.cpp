@@ -128,7 +128,7 @@ TEST(Score, EveryGameType) {
         LoggedContext t;
         for (auto [p, v] : c.params) t.ctx.P.set(p, v);
         for (auto [name, line] : c.piles) setPile(t.ctx, name, line);
-        t.ctx.move.misses = c.misses;
+        t.ctx.mainGame.missCount = c.misses;
         EXPECT_EQ(currentScore(t.ctx), c.expected) << c.name;
     }
 }
@@ -169,14 +169,14 @@ TEST(Jitter, SequencesFollowTheGeneratorExactly) {
     Context ctx;
     ctx.rng.setSeed(12345);
     regenerateJitter(ctx);
-    const JitterTable expected{{{0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0},
+    const std::array<std::array<int, 13>, 7> expected{{{0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0},
                                 {0, 2, 0, -1, 0, -1, 0, 0, 0, 0, 0, 0, 0},
                                 {0, 0, 0, 0, -1, 0, -1, 1, 0, -1, 0, 0, 0},
                                 {0, 1, 0, 0, 0, -1, 0, 0, -1, 2, 0, 0, -1},
                                 {0, -1, 2, 0, 0, 0, -1, 1, 0, 0, 0, 0, 0},
                                 {0, 0, -1, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0},
                                 {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}};
-    EXPECT_EQ(ctx.jitter, expected);
+    EXPECT_EQ(ctx.layout.jitter, expected);
     // 7 x 13 draws: one for b and twelve for c per sequence.
     EXPECT_EQ(ctx.rng.seed(), 2894337948u);
 }
