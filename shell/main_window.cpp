@@ -132,6 +132,7 @@ MainWindow::MainWindow(Context& ctx, ShellEnvironment& env, QWidget* parent)
     buildToolbars();
     buildReadouts();
     table_ = new TableArea(ctx_, central_);
+    table_->setDisplay(env_.screenSize, env_.manyColours());
     column->addWidget(pnlTB);
     column->addWidget(pnlTB1);
     column->addWidget(table_, 1);
@@ -488,6 +489,7 @@ void MainWindow::setTable(TableArea* table) {
         w->setParent(table);
     delete table_;
     table_ = table;
+    table_->setDisplay(env_.screenSize, env_.manyColours());
 }
 
 // ------------------------------------------------------------- start-up
@@ -544,8 +546,7 @@ InitResult MainWindow::initialise() {
     ctx_.mainGame.playMode = 0;
     ctx_.mainGame.draggedCard = 0;
     ctx_.mainGame.idle = 0;
-    ctx_.move.playMode = 0;
-    ctx_.move.draggedCard = 0;
+    ctx_.drag.clear();
     ctx_.run.startUp();
     ctx_.run.setCounter(Counter::MouseMoveStamp, -1);
     // 9. Help file.
@@ -591,7 +592,6 @@ InitResult MainWindow::initialise() {
     ctx_.mainGame.stockPressed = 0;
     ctx_.mainGame.lowestDrawnBottom = 0;
     ctx_.mainGame.moves = 0;
-    ctx_.move.stockPressed = false;
     ctx_.mainGame.scrollOffset = 0;
     showScoreText();
     return InitResult::Ok;
@@ -671,7 +671,6 @@ void MainWindow::applySettings() {
     mnuFavouritesSep->setVisible(favourites);
     countRun(r);
 
-    ctx_.autoplay.scope = ctx_.mainGame.autoplayScope;
     if (ctx_.mainGame.autoplayScope == 1) {
         if (ini.readString(pref, "AutoPlay", "Y") == "Y") {
             ctx_.autoplay.checked = false;
@@ -780,14 +779,12 @@ bool MainWindow::closeQuery() {
         // The animation stops; the end-of-game code closes the window after it.
         ctx_.run.setFlag(Flag::AnimationRunning, 0);
         animationHook(false);
-        ctx_.move.closeAsked = true;
         ctx_.mainGame.closeAsked = 1;
         return false;
     }
     bool ok = true;
     if (confirmQuit != "N") ok = ctx_.dialogs->confirm("Exit Tessaro?");
     if (!ok) {
-        ctx_.move.closeAsked = false;
         ctx_.mainGame.closeAsked = 0;
     }
     return ok;
@@ -800,8 +797,7 @@ void MainWindow::shutDown() {
     repaint();
     hide();
     Timer1->stop();
-    // A name the library does not hold ends the sound that is playing.
-    if (ctx_.reg.read(reg::SoundsOn) == "Y") ctx_.sound->play("_tmp_stop_");
+    ctx_.sound->stopSound();
     const Profile ini = settingsFile(ctx_.reg);
     if (ctx_.mainGame.autoplayScope == 1)
         ini.writeString(section::Preference, "AutoPlay", yn(mnuAutoplay->isChecked()));

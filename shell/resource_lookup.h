@@ -1,8 +1,7 @@
 #pragma once
-// Pictures and cursors of the resource library VRA.RGF, found by the names the
-// program uses ("TB_UNDO", "CUR_ARROW1A", "SPLASH"). The library is a Qt
-// binary resource file; once registered its entries live under
-// ":/vra/bitmap/NAME" and ":/vra/cursor/NAME".
+// The resource library VRA.RGF as the shell uses it: registered once however
+// often start-up asks, and pictures as pixmaps for the window's widgets
+// (platform/qt/resources.h does the loading and the lookup by name).
 #include <QCursor>
 #include <QPixmap>
 #include <QString>

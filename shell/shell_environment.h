@@ -7,6 +7,10 @@
 #include <functional>
 #include <string>
 
+namespace tessaro {
+class SoundPort;
+}
+
 namespace tessaro::shell {
 
 class ShellDialogs;
@@ -25,6 +29,8 @@ struct ShellEnvironment {
     int colourDepth = 24;         ///< bits per pixel of the display
     ShellDialogs* dialogs = nullptr;
     GameSelection* selection = nullptr;
+    /// The sounds; unset: the library's sounds on the audio device.
+    SoundPort* sound = nullptr;
     /// Opens the customize dialog; unset: the command is unavailable.
     std::function<void()> customize;
     /// True when the display shows more than 256 colours.

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "platform/clock.h"
+#include "platform/qt/program_sound.h"
 #include "platform/profile.h"
 #include "shell/game_list_choice.h"
 #include "shell/main_window.h"
@@ -15,8 +16,6 @@
 #include "stores/settings.h"
 
 namespace tessaro::shell {
-
-double SystemClock::timeOfDay() { return localTimeOfDay(); }
 
 Startup::Startup(ShellEnvironment env) : env_(std::move(env)) {
     if (!env_.dialogs) {
@@ -29,10 +28,18 @@ Startup::Startup(ShellEnvironment env) : env_(std::move(env)) {
         if (screen) env_.colourDepth = screen->depth();
     }
     ctx_.clock = &clock_;
+    if (env_.sound) {
+        ctx_.sound = env_.sound;
+    } else {
+        ownSound_ = std::make_unique<ProgramSound>(ctx_.reg);
+        ctx_.sound = &ownSound_->port();
+    }
 }
 
 Startup::~Startup() {
     window_.reset();
+    ctx_.sound = &ctx_.nullSound;
+    ownSound_.reset();
     // The register is emptied when the program ends.
     ctx_.reg.release();
 }
@@ -41,7 +48,7 @@ void Startup::splashSound() {
     const Profile ini = settingsFile(ctx_.reg);
     ctx_.reg.write(reg::SoundsOn, ini.readString(section::Preference, "Sounds_Enabled", "Y"));
     splashSound_ = ini.readString(section::Preference, "Sounds_Splash", "Y") == "Y";
-    if (splashSound_ && ctx_.reg.read(reg::SoundsOn) == "Y") ctx_.sound->play("Splash");
+    ctx_.sound->playSound("Splash", splashSound_, SoundMode::Asynchronous);
 }
 
 bool Startup::run() {

@@ -5,19 +5,18 @@
 #include <memory>
 
 #include "engine/context.h"
+#include "platform/day_clock.h"
 #include "shell/shell_environment.h"
+
+namespace tessaro {
+class ProgramSound;
+}
 
 namespace tessaro::shell {
 
 class MainWindow;
 class QtDialogs;
 class SplashWindow;
-
-/// The local time of day for the game clock.
-class SystemClock : public ClockPort {
-public:
-    double timeOfDay() override;
-};
 
 class Startup {
 public:
@@ -41,7 +40,8 @@ private:
 
     Context ctx_;
     ShellEnvironment env_;
-    SystemClock clock_;
+    SystemDayClock clock_;
+    std::unique_ptr<ProgramSound> ownSound_;
     std::unique_ptr<QtDialogs> ownDialogs_;
     std::unique_ptr<GameSelection> ownSelection_;
     std::unique_ptr<MainWindow> window_;

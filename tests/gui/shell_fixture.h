@@ -1,16 +1,9 @@
 #pragma once
-// A program folder for start-up tests: the built rules file, a small resource
-// library made with rcc (two glyphs, two cursors, the splash band) and a data
-// folder to fill, plus message boxes and a game selection that record what
-// they were asked.
+// A program folder for start-up tests: the built rules file and resource
+// library and a data folder to fill, plus message boxes, a game selection and
+// sounds that record what they were asked.
 #include <gtest/gtest.h>
 
-#include <QColor>
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QLibraryInfo>
-#include <QProcess>
 #include <QString>
 #include <filesystem>
 #include <memory>
@@ -65,43 +58,23 @@ public:
     std::string answerName;
 };
 
-/// Writes a tiny resource library at path with rcc; true on success.
-inline bool makeLibrary(const std::filesystem::path& dir, const std::filesystem::path& target) {
-    const QString root = QString::fromStdString((dir / "rgf-src").string());
-    for (const char* sub : {"/vra/bitmap", "/vra/cursor", "/vra/wave"}) QDir().mkpath(root + sub);
-    auto png = [&](const QString& rel, int w, int h, QColor c) {
-        QImage img(w, h, QImage::Format_ARGB32);
-        img.fill(c);
-        return img.save(root + rel, "PNG");
-    };
-    bool ok = png("/vra/bitmap/TB_UNDO", 16, 16, Qt::blue) && png("/vra/bitmap/TB_UNDO_DIS", 16, 16, Qt::gray) &&
-              png("/vra/bitmap/SPLASH_BAND", 393, 48, Qt::darkGreen) &&
-              png("/vra/cursor/CUR_ARROW1A", 32, 32, Qt::black) &&
-              png("/vra/cursor/CUR_RIGHT_HAND1A", 32, 32, Qt::white);
-    QFile wave(root + "/vra/wave/Splash");
-    ok = ok && wave.open(QIODevice::WriteOnly) && wave.write("RIFF") == 4;
-    wave.close();
-    QFile qrc(root + "/lib.qrc");
-    if (!ok || !qrc.open(QIODevice::WriteOnly)) return false;
-    qrc.write("<RCC><qresource prefix=\"/\">"
-              "<file>vra/bitmap/TB_UNDO</file><file>vra/bitmap/TB_UNDO_DIS</file>"
-              "<file>vra/bitmap/SPLASH_BAND</file><file>vra/cursor/CUR_ARROW1A</file>"
-              "<file>vra/cursor/CUR_RIGHT_HAND1A</file><file>vra/wave/Splash</file>"
-              "</qresource></RCC>");
-    qrc.close();
-    const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + "/rcc";
-    QProcess p;
-    p.setWorkingDirectory(root);
-    p.start(rcc, {"-binary", "lib.qrc", "-o", QString::fromStdString(target.string())});
-    return p.waitForFinished(30000) && p.exitCode() == 0 && QFile::exists(QString::fromStdString(target.string()));
-}
+/// Sounds asked for, in order: "play NAME", "NAME on|off", "stop".
+class RecordingSound : public SoundPort {
+public:
+    void play(std::string_view name) override { asked.push_back("play " + std::string(name)); }
+    void playSound(std::string_view name, bool on, SoundMode) override {
+        asked.push_back(std::string(name) + (on ? " on" : " off"));
+    }
+    void stopSound() override { asked.push_back("stop"); }
+    std::vector<std::string> asked;
+};
 
 /// A program folder with GAMES.DAT and VRA.RGF, and one start-up run in it.
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::copy_file(std::filesystem::path(TESSARO_BIN_DIR) / "GAMES.DAT", dir.path("GAMES.DAT"));
-        ASSERT_TRUE(makeLibrary(dir.path(), dir.path("VRA.RGF")));
+        std::filesystem::copy_file(std::filesystem::path(TESSARO_BIN_DIR) / "VRA.RGF", dir.path("VRA.RGF"));
     }
 
     Profile settings() const { return Profile(dir.folder() + "Data/CFG.DAT"); }
@@ -122,6 +95,7 @@ protected:
         env.colourDepth = depth;
         env.dialogs = &dialogs;
         env.selection = &selection;
+        env.sound = &sound;
         startup = std::make_unique<shell::Startup>(env);
         return startup->run();
     }
@@ -136,6 +110,7 @@ protected:
     TempDir dir;
     RecordingShellDialogs dialogs;
     RecordingSelection selection;
+    RecordingSound sound;
     std::unique_ptr<shell::Startup> startup;
 };
 

@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
 
 #include "engine/context.h"
 #include "shell/splash_window.h"
+#include "shell/table_area.h"
 #include "shell_fixture.h"
 
 namespace tessaro::test {
@@ -45,7 +47,8 @@ TEST_F(StartupTest, FirstStartWithoutSettingsUsesDefaultsAndSeedsPlayersAndRunCo
     EXPECT_EQ(fileText(dir.path("VRAV0540.DAT")), "Solvara version: 05.40\n");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path("Data")));
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(startup->splashSoundAsked());
+    ASSERT_FALSE(sound.asked.empty());
+    EXPECT_EQ(sound.asked[0], "Splash on");
 
     // Run-state flags of start-up; the clock text starts at zero.
     EXPECT_EQ(ctx().run.counter(Counter::MouseMoveStamp), -1);
@@ -58,7 +61,7 @@ TEST_F(StartupTest, FirstStartWithoutSettingsUsesDefaultsAndSeedsPlayersAndRunCo
     EXPECT_TRUE(w().tb1Autoplay->isChecked());
     EXPECT_TRUE(w().mnuUndo->isEnabled());
     EXPECT_TRUE(w().findChild<QToolButton*>("tb1Redo")->isEnabled());
-    EXPECT_EQ(w().tableCursorCount(), 2);
+    EXPECT_EQ(w().tableCursorCount(), 12);
 
     // The first activation: caption, and the game selection on a first run.
     ctx().run.setFlag(Flag::FirstShowPending, 1);
@@ -216,6 +219,33 @@ TEST_F(StartupTest, FilesOfEarlierInstallationsAreRemovedOnlyWhenTheFirstIsThere
     EXPECT_FALSE(std::filesystem::exists(dir.path("IMAGES/WM025.BMP")));
     EXPECT_FALSE(std::filesystem::exists(dir.path("IMAGES/CB003S.BMP")));
     EXPECT_FALSE(std::filesystem::exists(dir.path("IMAGES/CL003H.BMP")));
+}
+
+TEST_F(StartupTest, SplashSoundFollowsItsSettingAndTheMasterSwitch) {
+    setting("Sounds_Splash", "N");
+    setting("Sounds_Enabled", "N");
+    ASSERT_TRUE(start());
+    ASSERT_FALSE(sound.asked.empty());
+    EXPECT_EQ(sound.asked[0], "Splash off");
+    EXPECT_EQ(ctx().reg.read(reg::SoundsOn), "N");
+}
+
+TEST_F(StartupTest, TableShowsTheChosenBackground) {
+    setting("Background_def", "Y");
+    ASSERT_TRUE(start());
+    w().table()->drawTable(true);
+    const QImage shown = w().table()->grab().toImage();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.pixelColor(5, 5), QColor(0, 96, 0));
+    EXPECT_EQ(w().table()->tablePicture().size(), QSize(1280 + 30, 1024 + 30));
+
+    // The fixed colour 32768 (green 128) shaded from black at the bottom.
+    setting("Background_def", "N");
+    restart();
+    w().table()->drawTable(true);
+    const QImage& picture = w().table()->tablePicture();
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 128, 0));
+    EXPECT_EQ(picture.pixelColor(0, 1024), QColor(0, 0, 0));
 }
 
 TEST_F(StartupTest, VersionMarkerIsNotRewritten) {

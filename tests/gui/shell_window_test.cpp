@@ -193,6 +193,7 @@ TEST_F(WindowTest, CloseAsksWhenConfirmQuitIsOnAndSavesTheWindowAndAutoplay) {
     EXPECT_FALSE(w().isVisible());
     EXPECT_EQ(read("AutoPlay"), "N");
     EXPECT_EQ(read("Random_Game_Type", "Settings"), "2");
+    EXPECT_EQ(sound.asked.back(), "stop");
 
     // Without ConfirmQuit nothing is asked; the window comes back as it was left.
     setting("ConfirmQuit", "N");
@@ -214,7 +215,7 @@ TEST_F(WindowTest, CloseDuringTheWinningAnimationStopsItAndIsRefused) {
     w().animationHook(true);
     EXPECT_FALSE(w().close());
     EXPECT_FALSE(ctx().run.isSet(Flag::AnimationRunning));
-    EXPECT_TRUE(ctx().move.closeAsked);
+    EXPECT_EQ(ctx().mainGame.closeAsked, 1);
     EXPECT_TRUE(dialogs.shown.empty());
     // The end-of-game code then closes the window, which asks as usual.
     dialogs.confirmAnswer = false;
@@ -222,7 +223,7 @@ TEST_F(WindowTest, CloseDuringTheWinningAnimationStopsItAndIsRefused) {
     EXPECT_TRUE(w().isVisible());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Exit Tessaro?");
-    EXPECT_FALSE(ctx().move.closeAsked);
+    EXPECT_EQ(ctx().mainGame.closeAsked, 0);
 }
 
 // Counts the presses that reach the table.
