@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "engine/context.h"
+#include "shell/resource_lookup.h"
 #include "shell/splash_window.h"
 #include "shell/table_area.h"
 #include "shell_fixture.h"
@@ -255,7 +256,16 @@ TEST_F(StartupTest, VersionMarkerIsNotRewritten) {
 }
 
 TEST(SplashWindowTest, BorderlessOnTopCentredWithTwoLinesOfLegalText) {
+    const QString library = QString(TESSARO_BIN_DIR) + "/VRA.RGF";
+    ASSERT_TRUE(shell::loadLibrary(library));
     shell::SplashWindow s;
+    const QImage shown = s.grab().toImage();
+    if (qEnvironmentVariableIsSet("TESSARO_SPLASH_SHOT")) shown.save(qEnvironmentVariable("TESSARO_SPLASH_SHOT"));
+    shell::unloadLibrary(library);
+    // The band's picture at the top, white below it, the black legal band at the bottom.
+    EXPECT_NE(shown.pixelColor(196, 24), QColor(Qt::white));
+    EXPECT_EQ(shown.pixelColor(388, 200), QColor(Qt::white));
+    EXPECT_EQ(shown.pixelColor(5, 300), QColor(Qt::black));
     EXPECT_EQ(s.size(), QSize(393, 309));
     EXPECT_TRUE(s.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(s.windowFlags() & Qt::WindowStaysOnTopHint);
