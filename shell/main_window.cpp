@@ -258,7 +258,8 @@ QToolButton* MainWindow::toolButton(QWidget* bar, const char* name, const QStrin
     b->setFixedSize(w, h);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setToolTip(QString(text).remove(QLatin1Char('&')));
+    b->setProperty("hint", QString(text).remove(QLatin1Char('&')));
+    b->setToolTip(b->property("hint").toString());
     const QPixmap glyphPicture = picture(glyph);
     if (!glyphPicture.isNull()) b->setIcon(QIcon(glyphPicture));
     if (w >= 40) {
@@ -902,8 +903,7 @@ void MainWindow::setFlatButtons(bool flat, bool store) {
     const bool hints = ctx_.reg.read(reg::ShowToolTips) == "Y";
     for (QToolButton* b : findChildren<QToolButton*>()) {
         b->setAutoRaise(flat);
-        b->setToolTip(hints ? b->objectName().mid(b->objectName().startsWith(QLatin1String("tbL")) ? 3 : 2)
-                            : QString());
+        b->setToolTip(hints ? b->property("hint").toString() : QString());
     }
     popFlat->setChecked(flat);
     popNoFlat->setChecked(!flat);

@@ -109,6 +109,9 @@ TEST_F(WindowTest, ToolbarSizeFlatnessAndReadoutsSurviveARestart) {
     EXPECT_FALSE(w().pnlTB1->isVisibleTo(&w()));
     EXPECT_TRUE(w().popLargeIcons->isChecked());
     EXPECT_FALSE(w().tbNew->autoRaise());
+    EXPECT_FALSE(w().tb1Autoplay->autoRaise());
+    EXPECT_EQ(w().tb1Autoplay->toolTip(), "Autoplay");
+    EXPECT_EQ(w().tbRulesL->toolTip(), "Rules");
     EXPECT_TRUE(w().popNoFlat->isChecked());
     EXPECT_TRUE(w().pnlTempo->isHidden());
     EXPECT_FALSE(w().pnlScore->isHidden());
@@ -125,6 +128,13 @@ TEST_F(WindowTest, ToolbarSizeFlatnessAndReadoutsSurviveARestart) {
     EXPECT_FALSE(w().pnlTempo->isHidden());
     EXPECT_TRUE(w().pnlScore->isHidden());
     EXPECT_EQ(read("Show_Score"), "N");
+}
+
+TEST_F(WindowTest, ToolbarHintsFollowTheirSetting) {
+    setting("Show_ToolTips", "N");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(w().tb1New->toolTip(), "");
+    EXPECT_TRUE(w().tb1New->autoRaise());
 }
 
 TEST_F(WindowTest, ClockShowsElapsedTimeAlsoAcrossMidnight) {
