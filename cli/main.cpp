@@ -76,7 +76,12 @@ int main(int argc, char** argv) {
         for (int i = 2; i < argc; ++i) o.args.emplace_back(argv[i]);
         if (auto d = takeOption(o, "--program-dir"); !d.empty()) o.programDir = d;
         if (auto g = takeOption(o, "--game"); !g.empty()) o.game = parseInt(g, "--game");
-        if (auto s = takeOption(o, "--seed"); !s.empty()) o.seed = static_cast<unsigned>(std::stoul(s));
+        if (auto s = takeOption(o, "--seed"); !s.empty()) {
+            // The generator's seed is 32 bits: digits only, at most 4294967295.
+            const bool digits = s.find_first_not_of("0123456789") == std::string::npos && s.size() <= 10;
+            if (!digits || std::stoull(s) > 0xFFFFFFFFull) throw UsageError{"--seed is not a number 0-4294967295: '" + s + "'"};
+            o.seed = static_cast<unsigned>(std::stoull(s));
+        }
         for (std::string s; !(s = takeOption(o, "--set")).empty();) {
             const auto eq = s.find('=');
             if (eq == std::string::npos) throw UsageError{"--set needs P=V, got '" + s + "'"};

@@ -1,7 +1,6 @@
 #pragma once
 // The game catalogue object: which games exist (the decoded catalogue lines of
-// the rules file) and the working values of the current game that several
-// parts of the program share.
+// the rules file) and the settings kept with it.
 //
 // Catalogue line, 1-based characters: 1-3 category, 5-7 game number, 8 offer
 // code ("0" or "5" to be offered), 9 "1" when the game needs a screen of 650
@@ -48,25 +47,25 @@ public:
     /// True when the game's line marks it as needing a screen of 650 pixels.
     bool needsWideScreen(int game) const;
 
-    // --- working values of the current game
+    // --- working values of the current game (the pile positions and the
+    // small-screen state live in Context::layout)
 
     int missCount = 0;            ///< misses of the Memory games
     int moves = 0;                ///< moves made in the current game
     int redeals = 0;              ///< times the stock was formed again
     int playMode = 0;             ///< move code's play mode
     int idle = 0;                 ///< idle value of the move code
-    int draggedCard = 0;          ///< card being dragged
     int stockPressed = 0;         ///< stock pressed mark
     int lowestDrawnBottom = 0;    ///< lowest bottom edge drawn
-    int scrollOffset = 0;         ///< vertical scroll of the table
-    int previewMode = 0;          ///< 1 while the table shows a preview
+    int closeAsked = 0;           ///< close asked during a winning animation
+
+    // --- settings kept in the catalogue object (copied at start-up)
+
     int highlightMark = 0;        ///< HighLights_Foundations_Mark
-    int randomGameType = 2;       ///< Random_Game_Type
+    int randomGameType = 2;       ///< Random_Game_Type (written back at close)
     int autoplayScope = 1;        ///< AutoPlay_All_Games: 1 one choice, 2 per game
     int fastSearchType = 0;       ///< Games_Fast_Search_Type
     int statisticsDisabled = 0;   ///< 1 when Disable_Statistics is "Y"
-    int closeAsked = 0;           ///< close asked during a winning animation
-    int smallScreenMarker = 2;    ///< small-screen substitution marker
 
 private:
     int findLine(int game) const;

@@ -19,7 +19,8 @@ bool openGame(Context& ctx, int game, std::string_view name, std::string_view pl
         settingsFile(ctx.reg).writeString(section::Preference, "UserDefault", player);
         steps.playerChanged();
     }
-    if (differentGame || ctx.mainGame.smallScreenMarker == 2) ctx.mainGame.smallScreenMarker = 0;
+    // Another game gets its own small-screen check and message.
+    if (differentGame) ctx.layout.adapted = false;
     ctx.reg.writePlain(reg::Game, game);
     ctx.reg.write(reg::GameName, name);
     if (differentGame) steps.setUpGame();

@@ -49,9 +49,9 @@ struct DisplayInfo {
 
 /// Copies the settings into the register and the catalogue object as
 /// start-up does: every register field fed by a setting, the fixed values
-/// (scoring mode "01", score "0", right-click moves "N") and the catalogue
-/// object's highlight mark, random game type, autoplay scope, fast-search
-/// type and statistics-disabled mark.
+/// (scoring mode "01", score "0", right-click moves "N"), the catalogue
+/// object's highlight mark, random game type, fast-search type and
+/// statistics-disabled mark, and the autoplay scope (AutoPlay_All_Games).
 void loadSettings(Context& ctx, const DisplayInfo& display = {});
 
 /// Start-up's check of the remembered game: when its number (register 62) is

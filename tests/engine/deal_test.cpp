@@ -105,6 +105,15 @@ TEST_F(DealTest, DeckIndependentOfTheRandomGenerator) {
     ctx.rng.setSeed(777);
     ctx.rng.next(100);
     EXPECT_EQ(deckOf("3141592653589"), first);
+
+    // The same table too: a stock and seven rows with their top cards up.
+    test::setParams(ctx, {{370, 52}, {367, 7}, {371, 24}, {7, 1}});
+    for (int k = 0; k < 7; ++k) test::setParams(ctx, {{374 + k, k + 1}, {414 + k, 1}});
+    ctx.rng.setSeed(1);
+    const std::string table = dealt("3141592653589");
+    ctx.rng.setSeed(99);
+    EXPECT_EQ(dealt("3141592653589"), table);
+    EXPECT_EQ(table.substr(table.find("Fila7=")), "Fila7=0090013002600230030004100141\n");
 }
 
 TEST_F(DealTest, DoubleDeckHoldsEveryCardOnce) {

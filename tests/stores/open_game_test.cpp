@@ -36,7 +36,7 @@ protected:
         ctx.reg.write(reg::Game, "0201");
         ctx.reg.write(reg::GameName, "Memory-Up (6x4)");
         ctx.reg.write(reg::Player, "Player 1");
-        ctx.mainGame.smallScreenMarker = 1;
+        ctx.layout.adapted = true;
     }
     test::TempDir dir;
     Context ctx;
@@ -55,7 +55,7 @@ TEST_F(OpenGameTest, SameGameWithoutAGameInProgressStartsANewOne) {
     EXPECT_TRUE(openGame(ctx, 201, "Memory-Up (6x4)", "Player 1", 3, false, steps));
     EXPECT_EQ(steps.log, "confirm end enable new 3");
     EXPECT_EQ(ctx.reg.read(reg::Game), "201");
-    EXPECT_EQ(ctx.mainGame.smallScreenMarker, 1);
+    EXPECT_TRUE(ctx.layout.adapted);  // the same game keeps its small-screen state
 }
 
 TEST_F(OpenGameTest, AnotherGameAndPlayerAreStoredAndRemembered) {
@@ -65,12 +65,11 @@ TEST_F(OpenGameTest, AnotherGameAndPlayerAreStoredAndRemembered) {
     EXPECT_EQ(ctx.reg.read(reg::Game), "12");
     EXPECT_EQ(ctx.reg.read(reg::GameName), "Twelve");
     EXPECT_EQ(ctx.reg.read(reg::Player), "Ann");
-    EXPECT_EQ(ctx.mainGame.smallScreenMarker, 0);
+    EXPECT_FALSE(ctx.layout.adapted);
     EXPECT_EQ(dir.read("DATA/CFG.DAT"), "[Preference]\nUserDefault=Ann\nGame=12\nGame_Name=Twelve\nGame_TreeNum=-30\n");
 }
 
 TEST_F(OpenGameTest, DeclinedConfirmationOrAWonEndStopEarly) {
-    ctx.mainGame.smallScreenMarker = 2;
     steps.allowQuit = false;
     EXPECT_FALSE(openGame(ctx, 12, "Twelve", "Ann", 0, true, steps));
     EXPECT_EQ(steps.log, "confirm ");
@@ -81,13 +80,8 @@ TEST_F(OpenGameTest, DeclinedConfirmationOrAWonEndStopEarly) {
     EXPECT_EQ(steps.log, "confirm end ");
     EXPECT_EQ(ctx.reg.read(reg::Game), "0201");
     EXPECT_EQ(ctx.reg.read(reg::Player), "Player 1");
-    EXPECT_EQ(ctx.mainGame.smallScreenMarker, 2);
-    // The same game with the marker at 2 clears the marker.
-    steps.endedWon = false;
-    steps.log.clear();
-    EXPECT_TRUE(openGame(ctx, 201, "Memory-Up (6x4)", "Player 1", 0, false, steps));
-    EXPECT_EQ(steps.log, "confirm end enable new 0");
-    EXPECT_EQ(ctx.mainGame.smallScreenMarker, 0);
+    EXPECT_TRUE(ctx.layout.adapted);
+    EXPECT_FALSE(dir.exists("DATA"));
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST_F(SettingsTest, AFirstStartUsesEveryDefaultAndSeedsTheFile) {
     const MainGame& g = ctx.mainGame;
     EXPECT_EQ(g.highlightMark, 0);
     EXPECT_EQ(g.randomGameType, 2);
-    EXPECT_EQ(g.autoplayScope, 1);
+    EXPECT_EQ(ctx.mainGame.autoplayScope, 1);
     EXPECT_EQ(g.fastSearchType, 0);
     EXPECT_EQ(g.statisticsDisabled, 0);
 }
