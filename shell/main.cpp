@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
+    // choice: one plain, classic look on every desktop.
+    QApplication::setStyle(QStringLiteral("Fusion"));
 
     const std::string folder = tessaro::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
     const std::string problem = tessaro::programFolderProblem(folder);

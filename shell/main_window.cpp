@@ -545,7 +545,6 @@ InitResult MainWindow::initialise() {
     //    winning animation installs its filter (animationHook).
     // 8. Working values and run-state flags.
     ctx_.mainGame.playMode = 0;
-    ctx_.mainGame.draggedCard = 0;
     ctx_.mainGame.idle = 0;
     ctx_.drag.clear();
     ctx_.run.startUp();
@@ -593,7 +592,6 @@ InitResult MainWindow::initialise() {
     ctx_.mainGame.stockPressed = 0;
     ctx_.mainGame.lowestDrawnBottom = 0;
     ctx_.mainGame.moves = 0;
-    ctx_.mainGame.scrollOffset = 0;
     showScoreText();
     return InitResult::Ok;
 }

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "engine/context.h"
+#include "shell/base_form.h"
 #include "shell/resource_lookup.h"
 #include "shell/splash_window.h"
 #include "shell/table_area.h"
@@ -253,6 +254,15 @@ TEST_F(StartupTest, VersionMarkerIsNotRewritten) {
     dir.write("VRAV0540.DAT", "kept\n");
     ASSERT_TRUE(start());
     EXPECT_EQ(fileText(dir.path("VRAV0540.DAT")), "kept\n");
+}
+
+TEST(BaseFormTest, FontCheckIgnoresCaseAndWantsTheWholeName) {
+    EXPECT_TRUE(shell::fontInstalled({"DejaVu Sans", "TAHOMA"}, "Tahoma"));
+    EXPECT_FALSE(shell::fontInstalled({"Tahoma Bold", "DejaVu Sans"}, "Tahoma"));
+    EXPECT_FALSE(shell::fontInstalled({}, "Tahoma"));
+    const QString name = shell::baseFont().family();
+    EXPECT_TRUE(name == "Tahoma" || name == "MS Sans Serif") << name.toStdString();
+    EXPECT_EQ(shell::baseFont().pointSize(), 8);
 }
 
 TEST(SplashWindowTest, BorderlessOnTopCentredWithTwoLinesOfLegalText) {

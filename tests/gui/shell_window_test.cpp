@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextBrowser>
 #include <QTimer>
@@ -130,6 +131,19 @@ TEST_F(WindowTest, ToolbarSizeFlatnessAndReadoutsSurviveARestart) {
     EXPECT_EQ(read("Show_Score"), "N");
 }
 
+TEST_F(WindowTest, HiddenPanelsStayHiddenAndThePileSizeTipGoesOnAKey) {
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(w().pnlGauge_Memory->isHidden());
+    EXPECT_TRUE(w().pnlPilesSize->isHidden());
+    EXPECT_EQ(w().lblPilesSize->text(), "12 cards");
+    EXPECT_EQ(w().pnlTempo->findChild<QLabel*>("lblTempo2")->text(), "Time:");
+    EXPECT_EQ(w().pnlScore->findChild<QLabel*>("lblScore2")->text(), "Score:");
+    w().pnlPilesSize->show();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(&w(), &key);
+    EXPECT_TRUE(w().pnlPilesSize->isHidden());
+}
+
 TEST_F(WindowTest, ToolbarHintsFollowTheirSetting) {
     setting("Show_ToolTips", "N");
     ASSERT_TRUE(start());
@@ -169,7 +183,8 @@ TEST_F(WindowTest, ClockShowsElapsedTimeAlsoAcrossMidnight) {
     ctx().manualClock.now = at(12, 0, 42);
     QElapsedTimer waited;
     waited.start();
-    while (w().lblTempo->text() != "0:00:42" && waited.elapsed() < 2500) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    while (w().lblTempo->text() != "0:00:42" && waited.elapsed() < 2500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(w().lblTempo->text(), "0:00:42");
 }
 
