@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/memory.h"
+
 namespace tessaro {
 
 namespace {
@@ -35,6 +37,8 @@ void clockTick(Context& ctx) {
     if (!ctx.run.isSet(Flag::ClockRunning)) return;
     ctx.clockText = clockText(elapsedSeconds(ctx.run.time(Time::GameStart), ctx.clock->timeOfDay()));
     ctx.presentation->showClock();
+    // The same tick ends the preview of Forget me not.
+    previewCheck(ctx);
 }
 
 }  // namespace tessaro

@@ -13,7 +13,7 @@ std::string clockText(long seconds);
 /// the time from the start to the end of the day is added to the time since.
 long elapsedSeconds(double start, double now);
 /// One tick of the main window's clock: while the clock runs, the time
-/// display shows the elapsed time.
+/// display shows the elapsed time and Forget me not checks its preview.
 void clockTick(Context& ctx);
 
 }  // namespace tessaro

@@ -7,6 +7,7 @@
 #include "engine/autoplay.h"
 #include "engine/end_game.h"
 #include "engine/history.h"
+#include "engine/memory.h"
 #include "engine/score.h"
 #include "engine/sounds.h"
 
@@ -137,6 +138,7 @@ void Executor::filaMove(int card, int row, Outcome& out) {
             if (over != 0 && executeMove(ctx_, over, "Waste")) dropLastRecords(ctx_, 1);
         }
     }
+    if (ctx_.P[50] == kForgetMeNot) answerCheck(ctx_);
     if (ctx_.P[50] == 43 || ctx_.P[50] == 44) {
         refreshScore(ctx_);
         ctx_.run.setFlag(Flag::Won, wonTest(ctx_));
@@ -379,7 +381,12 @@ void Executor::closingUp(Outcome& out) {
 }
 
 bool Executor::dispatch(int card, std::string_view word, Outcome& out) {
-    auto validCard = [&] { return CardTable::valid(card); };
+    // choice: a card that lies in no pile is refused rather than appended, so
+    // that no move can put a second copy of a card, or a card from outside the
+    // game, on the table.
+    auto validCard = [&] {
+        return CardTable::valid(card) && ctx_.piles.findCard(card, FindAction::None, ctx_.P).where != Where::NotFound;
+    };
     if (startsWith(word, "Mazzo")) return stockOperation(word, out);
     if (startsWith(word, "Dest")) {
         const bool autoplay = startsWith(word, "Dest_Autoplay");
