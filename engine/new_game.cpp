@@ -59,7 +59,6 @@ int newGame(Context& ctx, int dealFlag, bool animate, int numbering, bool quiet)
     g.redeals = 0;
     g.idle = 0;
     g.stockPressed = 0;
-    g.draggedCard = 0;
     ctx.drag.clear();
     ctx.move = MoveState{};
     ctx.run.setCounter(Counter::StockTurns, 0);

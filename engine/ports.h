@@ -52,8 +52,8 @@ enum class SoundMode { Asynchronous, Synchronous, Looping };
 class SoundPort {
 public:
     virtual ~SoundPort() = default;
-    /// Plays a sound in the mode and under the own switch that the sound table
-    /// gives its name (stores/sound_rules.h).
+    /// Plays a sound whose own switch the caller found on, in the mode the
+    /// sound table gives its name (stores/sound_rules.h).
     virtual void play(std::string_view name) = 0;
     /// Play request: plays `name` in `mode` when `on` is true and the master
     /// switch allows sounds; a name the library does not hold stops the

@@ -47,13 +47,23 @@ public:
     /// True when the game's line marks it as needing a screen of 650 pixels.
     bool needsWideScreen(int game) const;
 
-    // --- settings kept in the catalogue object (copied at start-up). The
-    // move code's working values live in Context::move, the autoplay scope in
-    // Context::autoplay and the pile positions and small-screen state in
-    // Context::layout.
+    // --- working values of the current game (the pile positions and the
+    // small-screen state live in Context::layout)
+
+    int missCount = 0;            ///< misses of the Memory games
+    int moves = 0;                ///< moves made in the current game
+    int redeals = 0;              ///< times the stock was formed again
+    int playMode = 0;             ///< move code's play mode
+    int idle = 0;                 ///< idle value of the move code
+    int stockPressed = 0;         ///< stock pressed mark
+    int lowestDrawnBottom = 0;    ///< lowest bottom edge drawn
+    int closeAsked = 0;           ///< close asked during a winning animation
+
+    // --- settings kept in the catalogue object (copied at start-up)
 
     int highlightMark = 0;        ///< HighLights_Foundations_Mark
     int randomGameType = 2;       ///< Random_Game_Type (written back at close)
+    int autoplayScope = 1;        ///< AutoPlay_All_Games: 1 one choice, 2 per game
     int fastSearchType = 0;       ///< Games_Fast_Search_Type
     int statisticsDisabled = 0;   ///< 1 when Disable_Statistics is "Y"
 

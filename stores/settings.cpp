@@ -118,7 +118,7 @@ void loadSettings(Context& ctx, const DisplayInfo& display) {
     g.statisticsDisabled = ini.readString(pref, "Disable_Statistics", "N") == "Y" ? 1 : 0;
     g.randomGameType = ini.readInt(section::Settings, "Random_Game_Type", 2);
     g.fastSearchType = ini.readInt(section::Settings, "Games_Fast_Search_Type", 0);
-    ctx.autoplay.scope = ini.readInt(pref, "AutoPlay_All_Games", 1);
+    ctx.mainGame.autoplayScope = ini.readInt(pref, "AutoPlay_All_Games", 1);
 }
 
 void checkRememberedGame(Context& ctx) {

@@ -36,12 +36,7 @@ std::optional<SoundUse> soundUse(std::string_view name) {
 
 void SoundRules::play(std::string_view name) {
     const std::optional<SoundUse> use = soundUse(name);
-    if (!use) {
-        playSound(name, true, SoundMode::Asynchronous);
-        return;
-    }
-    const bool on = !use->ownSwitch || reg_.flag(*use->ownSwitch);
-    playSound(name, on, use->mode);
+    playSound(name, true, use ? use->mode : SoundMode::Asynchronous);
 }
 
 void SoundRules::playSound(std::string_view name, bool on, SoundMode mode) {

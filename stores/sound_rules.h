@@ -38,9 +38,10 @@ class SoundRules : public SoundPort {
 public:
     SoundRules(const Register& reg, SoundDevice& device) : reg_(reg), device_(device) {}
 
-    /// Looks the name up in the sound table and makes the play request with
-    /// its switch and mode; a name outside the table is asked for
-    /// asynchronously, which stops the current sound.
+    /// A play request for a sound whose own switch the caller has checked
+    /// (the engine does, and "Shuffle" plays under the tableau switch after a
+    /// row rearrangement): the mode comes from the sound table; a name outside
+    /// the table is asked for asynchronously, which stops the current sound.
     void play(std::string_view name) override;
     /// Plays only when `on` and the master switch is "Y".
     void playSound(std::string_view name, bool on, SoundMode mode) override;

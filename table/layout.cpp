@@ -226,6 +226,13 @@ int truncd(double v) { return static_cast<int>(v); }
 
 // One layout run. Positions are written straight into the Layout; the
 // working values are members.
+//
+// choice: where an arrangement would divide by zero or reach outside its
+// tables for values a rules file can hold (a pile count outside its family,
+// grids with no rows or fewer piles than rows, rows beyond a row table, row
+// digits with no header row, a gap no step has set, a foundation or reserve
+// count wider than the tableau), the family is left unset, as for an
+// arrangement number no table lists.
 class Run {
 public:
     Run(Context& ctx, const LayoutInputs& in) : ctx_(ctx), P(ctx.P), L(ctx.layout), in_(in) {
@@ -264,7 +271,8 @@ public:
 
         // Steps 3 to 16. The overlap retry only moves arrangement 002, so any
         // other arrangement is laid out again at most once; 002 moves right of
-        // the reserve each time, and a cap keeps a pathological case finite.
+        // the reserve each time. choice: a cap of 8 retries keeps a
+        // pathological case finite.
         const int maxRetries = filaC.arr == 2 ? 8 : 1;
         for (int pass = 0;; ++pass) {
             if (!onePass()) break;  // the arrangement placed everything itself

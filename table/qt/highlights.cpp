@@ -5,6 +5,7 @@
 #include <array>
 
 #include "engine/context.h"
+#include "table/geometry.h"
 #include "table/qt/card_images.h"
 
 namespace tessaro {
@@ -69,15 +70,16 @@ std::vector<QRect> highlightFoundations(const Context& ctx, int index, const Hig
                                         int scrollOffset, const std::function<std::optional<QPoint>(int)>& topCard) {
     std::vector<QRect> drawn;
     if (style.mark < 1 || style.mark > 5) return drawn;
-    const std::string s = ctx.reg.read(reg::CardSize);
-    const QSize size = s.size() == 1 ? cardPixelSize(s[0]) : QSize();
-    if (!size.isValid()) return drawn;
+    const QSize size(ctx.layout.cardW, ctx.layout.cardH);
+    if (size.isEmpty()) return drawn;
     const int count = std::min(ctx.P.foundations(), kFoundations);
     const int first = index < 0 ? 0 : index, last = index < 0 ? count - 1 : std::min(index, kFoundations - 1);
     const QColor colour = highlightColour(style.colourIndex, QColor(0, 0, 0));
     for (int i = first; i <= last; ++i) {
         if (!foundationComplete(ctx, i)) continue;
-        const std::optional<QPoint> at = topCard ? topCard(i) : std::nullopt;
+        const std::string pile = pileName(PileRef{PileKind::Foundation, i});
+        const std::optional<QPoint> at =
+            topCard ? topCard(i) : std::optional<QPoint>(QPoint(cardX(ctx, pile, 0, false), cardY(ctx, pile, 0, false)));
         if (!at || at->x() < -9999 || at->y() < -9999) continue;
         drawHighlightMark(backBuffer, QRect(at->x(), at->y() + scrollOffset, size.width(), size.height()), style.mark, colour);
         drawn.push_back(QRect(at->x(), at->y(), size.width(), size.height()));

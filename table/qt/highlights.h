@@ -31,12 +31,13 @@ struct HighlightStyle {
 };
 
 /// Marks the complete foundations (index -1: all of them) over their top
-/// card on the back buffer (y moved down by the scroll offset). `topCard`
-/// gives the table position of a foundation's top card (nothing when the
-/// foundation is not on the table). Answers the window rectangles drawn, for
-/// the caller to refresh.
+/// card on the back buffer (y moved down by the scroll offset), in the card
+/// size of the layout. `topCard` gives the window position of a foundation's
+/// top card (nothing when the foundation is not on the table); without it
+/// the pile geometry's CardX and CardY are used. Answers the window
+/// rectangles drawn, for the caller to refresh.
 std::vector<QRect> highlightFoundations(const Context& ctx, int index, const HighlightStyle& style, QImage& backBuffer,
-                                        int scrollOffset, const std::function<std::optional<QPoint>(int)>& topCard);
+                                        int scrollOffset, const std::function<std::optional<QPoint>(int)>& topCard = {});
 
 /// The joker captions of the foundations; remembers which joker position each
 /// caption shows so that an unchanged caption is not drawn again.

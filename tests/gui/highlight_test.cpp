@@ -104,6 +104,20 @@ TEST_F(HighlightDrawing, LineMarkIsAChequerThatSparesTheRoundedCorners) {
     EXPECT_EQ(buffer.pixel(10 + 2, 20 + 0), blue);   // top edge beyond the corner
 }
 
+TEST_F(HighlightDrawing, PositionsComeFromThePileGeometryInTheLayoutsCardSize) {
+    ctx.layout.cardW = 25;
+    ctx.layout.cardH = 32;
+    ctx.layout.dest[0] = {40, 70};
+    ctx.layout.dest[1] = {120, 70};
+    const auto drawn = highlightFoundations(ctx, -1, {2, 7}, buffer, 5);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0], QRect(40, 70, 25, 32));
+    EXPECT_EQ(buffer.pixel(40, 75), qRgb(0, 0, 160));
+    EXPECT_EQ(buffer.pixel(64, 106), qRgb(0, 0, 160));
+    EXPECT_EQ(buffer.pixel(65, 106), qRgb(255, 255, 255));
+    EXPECT_EQ(buffer.pixel(40, 74), qRgb(255, 255, 255));
+}
+
 TEST(HighlightMarks, HatchesLeaveTheCardVisibleBetweenTheirLines) {
     for (int type : {3, 4, 5}) {
         QImage img(71, 96, QImage::Format_RGB32);

@@ -46,7 +46,7 @@ TEST_F(SettingsTest, AFirstStartUsesEveryDefaultAndSeedsTheFile) {
     const MainGame& g = ctx.mainGame;
     EXPECT_EQ(g.highlightMark, 0);
     EXPECT_EQ(g.randomGameType, 2);
-    EXPECT_EQ(ctx.autoplay.scope, 1);
+    EXPECT_EQ(ctx.mainGame.autoplayScope, 1);
     EXPECT_EQ(g.fastSearchType, 0);
     EXPECT_EQ(g.statisticsDisabled, 0);
 }
@@ -76,7 +76,7 @@ TEST_F(SettingsTest, StoredValuesAndTheirCorrections) {
     EXPECT_EQ(field(reg::BackgroundDefault), "Y");
     EXPECT_EQ(field(reg::SoundsOn), "N");
     EXPECT_EQ(ctx.mainGame.highlightMark, 3);
-    EXPECT_EQ(ctx.autoplay.scope, 2);
+    EXPECT_EQ(ctx.mainGame.autoplayScope, 2);
     EXPECT_EQ(ctx.mainGame.statisticsDisabled, 1);
     EXPECT_EQ(ctx.mainGame.randomGameType, 5);
     EXPECT_EQ(ctx.mainGame.fastSearchType, 1);

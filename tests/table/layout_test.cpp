@@ -37,14 +37,6 @@ TEST(MemoryLayout, PairsGridsIn1024Window) {
     }
 }
 
-TEST(MemoryLayout, ConcentrationUsesTheFiveRowBlock) {
-    TableFixture t;
-    t.params({{50, 39}, {367, 5}, {3, 4}, {358, 128}, {369, 1}});
-    EXPECT_EQ(t.layout(window1024()),
-              "Mazzo_Waste 777 330\n"
-              "Fila1 135 132\nFila2 135 231\nFila3 135 330\nFila4 135 429\nFila5 135 528\n");
-}
-
 TEST(MemoryLayout, AceToKingRowsOfFourFiveFour) {
     TableFixture t;
     t.params({{50, 36}, {367, 13}, {3, 4}, {358, 126}});
@@ -99,17 +91,6 @@ TEST(ClassicLayout, KlondikeIn800Window) {
               "Dest1 436 65\nDest2 521 65\nDest3 606 65\nDest4 691 65\n"
               "Fila1 82 171\nFila2 173 171\nFila3 264 171\nFila4 355 171\nFila5 446 171\nFila6 537 171\n"
               "Fila7 628 171\n");
-}
-
-TEST(ClassicLayout, KlondikeOnA640By480Screen) {
-    // Row step 5 and a width less 12 below 500 pixels of window height.
-    TableFixture t;
-    classic(t);
-    EXPECT_EQ(t.layout(inputs(640, 480, 430, 30, 640, 480)),
-              "Mazzo 19 50\nMazzo_Vis 105 50\n"
-              "Dest1 291 50\nDest2 374 50\nDest3 457 50\nDest4 540 50\n"
-              "Fila1 17 151\nFila2 104 151\nFila3 191 151\nFila4 278 151\nFila5 365 151\nFila6 452 151\n"
-              "Fila7 539 151\n");
 }
 
 TEST(ClassicLayout, TenRowsIn640WindowClampGapAndMargin) {
