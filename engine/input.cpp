@@ -7,6 +7,7 @@
 #include "engine/end_game.h"
 #include "engine/execute.h"
 #include "engine/history.h"
+#include "engine/selection.h"
 #include "engine/sounds.h"
 
 namespace tessaro {
@@ -226,6 +227,7 @@ bool stockClick(Context& ctx) {
     const int lastRowMode = P[290 + std::max(P.rows(), 1)];
     const int lastCellMode = P[340 + std::max(P.reserves(), 1)];
     bool moved = false;
+    if (stockSelection(ctx, moved)) return moved;
     if (P[10] != 1) {
         if ((P[16] >= 1 && stock.empty()) || P[16] == 6) {
             moved = executeMove(ctx, 0, "Mazzo_Redeal");
@@ -328,6 +330,8 @@ bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
             turnUp(ctx, hit.card);
             acted = true;
         }
+    } else if (button == MouseButton::Left && selectionGame(ctx)) {
+        acted = selectionPress(ctx, hit);
     } else if (ctx.P[39] == 0 && canPickUp(ctx, hit)) {
         if (kind == 2 || kind == 12 || kind == 15) {
             // These games send a taken card straight to the put-away pile.
