@@ -28,7 +28,9 @@ bool onTop(const Context& ctx, const Found& where, int card) {
 // Whether a press may select `card` in the current game.
 bool selectable(Context& ctx, int card) {
     const Found where = ctx.piles.findCard(card, FindAction::None, ctx.P);
-    if (where.where == Where::NotFound || ctx.cards.faceDown(card)) return false;
+    if (where.where == Where::NotFound) return false;
+    // The stock's cards lie face down; its top card may still join a selection.
+    if (where.where != Where::Stock && ctx.cards.faceDown(card)) return false;
     const int kind = ctx.P[50];
     if (kind == 4) {
         if (where.where == Where::Row) return uncoveredInPyramid(ctx, card);
