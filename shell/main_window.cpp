@@ -1024,8 +1024,8 @@ void MainWindow::setUndoGlyphs(bool enabled) {
 }
 
 void MainWindow::clockTimerTick() {
+    // The engine's tick also runs the preview check of Forget me not.
     clockTick(ctx_);
-    if (previewCheck_) previewCheck_(ctx_);
 }
 
 void MainWindow::showScoreText() { lblScore->setText(QString::fromStdString(ctx_.reg.read(reg::Score))); }

@@ -108,8 +108,6 @@ public:
     int tableCursorCount() const { return cursors_.size(); }
     bool largeIcons() const { return large_; }
     bool smallScreen() const { return env_.screenSize.height() < 500; }
-    /// The Memory preview check, run by every clock tick after the clock.
-    void setPreviewCheck(std::function<void(Context&)> check) { previewCheck_ = std::move(check); }
     /// The help window, once opened.
     HelpWindow* helpWindow() const { return help_; }
     /// Lays the table out again and draws it (a resize once the first show is done).
@@ -151,7 +149,6 @@ private:
     QString libraryPath_;
     bool libraryLoaded_ = false;
     QMap<int, QCursor> cursors_;
-    std::function<void(Context&)> previewCheck_;
     bool large_ = true;
     bool flat_ = true;
     bool autoplayEnabled_ = true;

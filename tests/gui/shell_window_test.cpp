@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "engine/clock.h"
 #include "engine/context.h"
 #include "shell/help_window.h"
 #include "shell/table_area.h"
@@ -186,14 +185,6 @@ TEST_F(WindowTest, ClockShowsElapsedTimeAlsoAcrossMidnight) {
     while (w().lblTempo->text() != "0:00:42" && waited.elapsed() < 2500)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(w().lblTempo->text(), "0:00:42");
-}
-
-TEST(ClockTextTest, ElapsedSecondsAreReadBackFromTheClockText) {
-    EXPECT_EQ(secondsFromClockText("1:02:03"), 3723);
-    EXPECT_EQ(secondsFromClockText("0:00:00"), 0);
-    EXPECT_EQ(secondsFromClockText("26:59:59"), 26 * 3600 + 59 * 60 + 59);
-    for (const char* bad : {"", "junk", "1:02", "1:60:00", "1:00:61", "1::03", "1:02:03:04", "-1:00:00", "1:02:"})
-        EXPECT_EQ(secondsFromClockText(bad), 0) << bad;
 }
 
 TEST_F(WindowTest, CloseAsksWhenConfirmQuitIsOnAndSavesTheWindowAndAutoplay) {
