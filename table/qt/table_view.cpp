@@ -400,6 +400,11 @@ void TableView::refreshWindow() {
     else update();
 }
 
+void TableView::stampCard(int card, int x, int y) {
+    drawCardFace(card, x, y, false);
+    update(x, y, ctx_.layout.cardW, ctx_.layout.cardH);
+}
+
 void TableView::drawCard(int card, bool animate) {
     const auto place = cardPlace(ctx_, card);
     if (!place) return;
@@ -619,6 +624,11 @@ Hit toHit(const PileHit& h) { return Hit{h.pile, h.card}; }
 }  // namespace
 
 void TableView::mousePressEvent(QMouseEvent* event) {
+    // A click during the winning animation only ends it.
+    if (ctx_.run.isSet(Flag::AnimationRunning)) {
+        ctx_.run.setFlag(Flag::AnimationRunning, 0);
+        return;
+    }
     if (dragging_) return;
     const QPoint pt = event->position().toPoint();
     const PileHit h = pileUnderPoint(ctx_, pt.x(), pt.y());
@@ -676,6 +686,14 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
     endDrag();
     renderTable();
     refreshWindow();
+}
+
+void TableView::keyPressEvent(QKeyEvent* event) {
+    if (ctx_.run.isSet(Flag::AnimationRunning)) {
+        ctx_.run.setFlag(Flag::AnimationRunning, 0);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TableView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -79,6 +79,9 @@ public:
     void drawPileCard(PileRef pile, int depth, bool shadowed);
     /// Copies the back buffer to the window at once.
     void refreshWindow();
+    /// Stamps a card face (no shadow) at a window point, on the back buffer
+    /// and the window: the trail of the winning animations.
+    void stampCard(int card, int x, int y);
 
     // Presentation
     void drawPile(PileRef pile) override;
@@ -95,6 +98,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int scroll() const;
