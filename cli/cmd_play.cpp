@@ -2,6 +2,7 @@
 // line, answering each on stdout. Moves go through the same move input, judge
 // and executor as the mouse; nothing is drawn, waited for or played.
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,18 +31,30 @@ private:
     std::ostream& err_;
 };
 
-// Notes whether the game that ended was won: only a won game gets the animation.
+// Notes whether the game that ended was won (only a won game gets the
+// animation) and keeps the Memory score sheet it showed.
 class EndWatch : public NullEndGame {
 public:
+    void showMemoryScoreSheet(const MemoryScoreSheet& s) override { sheet = s; }
     void winningAnimation() override { won = true; }
     bool won = false;
+    std::optional<MemoryScoreSheet> sheet;
 };
+
+std::string sheetLine(const MemoryScoreSheet& s) {
+    return "sheet caption=" + s.caption + " page=" + std::to_string(s.page) + " matches=" + std::to_string(s.matches) +
+           " misses=" + std::to_string(s.misses) + " matches_product=" + std::to_string(s.matchesProduct) +
+           " misses_product=" + std::to_string(s.missesProduct) + " start=" + s.start + " total=" + s.total +
+           " to_win=" + std::to_string(s.toWin);
+}
 
 // Everything a command can change that the player would see.
 std::string snapshot(const Context& ctx) {
     std::string s = pileDump(ctx);
     for (int card = 1; card <= kCardCount; ++card) s += ctx.cards.record(card)[19];
     s += ctx.mainGame.stockPressed ? 'P' : '-';
+    // A Memory card turned and turned back at once leaves only its miss.
+    s += std::to_string(ctx.mainGame.missCount);
     return s;
 }
 
@@ -87,9 +100,12 @@ public:
             if (w.empty() || w[0][0] == '#') continue;
             const bool wasRunning = ctx_.run.isSet(Flag::GameInProgress);
             end_.won = false;
+            end_.sheet.reset();
             const std::string answer = command(w);
-            if (wasRunning && !ctx_.run.isSet(Flag::GameInProgress))
+            if (wasRunning && !ctx_.run.isSet(Flag::GameInProgress)) {
                 out_ << "end won=" << (end_.won ? 1 : 0) << " score=" << ctx_.reg.read(reg::Score) << '\n';
+                if (end_.sheet) out_ << sheetLine(*end_.sheet) << '\n';
+            }
             out_ << answer << '\n';
         }
     }

@@ -9,6 +9,7 @@
 #include "engine/execute.h"
 #include "engine/history.h"
 #include "engine/input.h"
+#include "engine/memory.h"
 #include "engine/sounds.h"
 
 namespace tessaro {
@@ -60,6 +61,10 @@ int stockThenVis(const Context& ctx) {
 bool autoplayPass(Context& ctx) {
     if (!(ctx.autoplay.on() || !normalPlay(ctx.mainGame))) return false;
     if (!ctx.run.isSet(Flag::GameInProgress) || ctx.P.rows() <= 0) return false;
+    // choice: the Memory games have nothing to play automatically, and their
+    // won flag follows the score after every turn; a pass would end a game
+    // that has merely reached its score to win while cards are still face down.
+    if (isMemoryKind(ctx.P[50])) return false;
     ctx.run.setFlag(Flag::GameFinished, 0);
     bool any = false;
     const int cells = cellsInUse(ctx);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/memory.h"
+
 namespace tessaro {
 
 namespace {
@@ -35,6 +37,32 @@ void clockTick(Context& ctx) {
     if (!ctx.run.isSet(Flag::ClockRunning)) return;
     ctx.clockText = clockText(elapsedSeconds(ctx.run.time(Time::GameStart), ctx.clock->timeOfDay()));
     ctx.presentation->showClock();
+    // The same tick ends the preview of Forget me not.
+    previewCheck(ctx);
+}
+
+}  // namespace tessaro
+
+namespace tessaro {
+
+long secondsFromClockText(std::string_view text) {
+    long parts[3] = {0, 0, 0};
+    int part = 0;
+    int digits = 0;
+    for (const char c : text) {
+        if (c == ':') {
+            if (digits == 0 || ++part > 2) return 0;
+            digits = 0;
+        } else if (c >= '0' && c <= '9') {
+            if (++digits > 6) return 0;
+            parts[part] = parts[part] * 10 + (c - '0');
+        } else {
+            return 0;
+        }
+    }
+    // Hours, minutes and seconds, each present; minutes and seconds below 60.
+    if (part != 2 || digits == 0 || parts[1] > 59 || parts[2] > 59) return 0;
+    return parts[0] * 3600 + parts[1] * 60 + parts[2];
 }
 
 }  // namespace tessaro

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/clock.h"
+#include "engine/score_sheet.h"
 #include "engine/sounds.h"
 
 namespace tessaro {
@@ -114,7 +115,7 @@ int endOfGame(Context& ctx) {
     for (MenuItem item : {MenuItem::Pause, MenuItem::QuitGame, MenuItem::InsertBookmark, MenuItem::GoToBookmark})
         ctx.shell->enableMenu(item, false);
     const int kind = ctx.P[50];
-    if (kind >= 36 && kind <= 39) ctx.endGame->showMemoryScoreSheet(won);
+    if (kind >= 36 && kind <= 39) ctx.endGame->showMemoryScoreSheet(memoryScoreSheet(ctx, won));
     if (ctx.endGame->selectionShowsWonLost()) ctx.endGame->refreshSelectionEntry(ctx.reg.readInt(reg::Game, 0));
     clockTick(ctx);
     ctx.presentation->showClock();

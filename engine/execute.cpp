@@ -7,6 +7,7 @@
 #include "engine/autoplay.h"
 #include "engine/end_game.h"
 #include "engine/history.h"
+#include "engine/memory.h"
 #include "engine/score.h"
 #include "engine/sounds.h"
 
@@ -137,6 +138,7 @@ void Executor::filaMove(int card, int row, Outcome& out) {
             if (over != 0 && executeMove(ctx_, over, "Waste")) dropLastRecords(ctx_, 1);
         }
     }
+    if (ctx_.P[50] == kForgetMeNot) answerCheck(ctx_);
     if (ctx_.P[50] == 43 || ctx_.P[50] == 44) {
         refreshScore(ctx_);
         ctx_.run.setFlag(Flag::Won, wonTest(ctx_));

@@ -5,6 +5,8 @@
 // implement them. The null versions serve the CLI and most tests.
 #include <string_view>
 
+#include "engine/score_sheet.h"
+
 namespace tessaro {
 
 /// Menu commands whose availability follows the game.
@@ -40,8 +42,8 @@ public:
 class EndGamePort {
 public:
     virtual ~EndGamePort() = default;
-    /// The modal Memory score sheet with the result.
-    virtual void showMemoryScoreSheet(bool won) = 0;
+    /// The modal Memory score sheet with the result and the values it shows.
+    virtual void showMemoryScoreSheet(const MemoryScoreSheet& sheet) = 0;
     /// True when the game selection dialog shows won and lost games.
     virtual bool selectionShowsWonLost() = 0;
     /// Refreshes a game's entry in the selection dialog's tree.
@@ -74,7 +76,7 @@ public:
 
 class NullEndGame : public EndGamePort {
 public:
-    void showMemoryScoreSheet(bool) override {}
+    void showMemoryScoreSheet(const MemoryScoreSheet&) override {}
     bool selectionShowsWonLost() override { return false; }
     void refreshSelectionEntry(int) override {}
     void winningAnimation() override {}

@@ -7,6 +7,7 @@
 #include "engine/end_game.h"
 #include "engine/execute.h"
 #include "engine/history.h"
+#include "engine/memory.h"
 #include "engine/sounds.h"
 
 namespace tessaro {
@@ -321,6 +322,10 @@ bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
         acted = stockClick(ctx) || ctx.mainGame.stockPressed;
     } else if (hit.pile == "Mazzo_Vis" && hit.card == 0) {
         if (ctx.P[16] >= 1 && ctx.piles.stock(kMazzo).empty()) acted = executeMove(ctx, 0, "Mazzo_Redeal");
+    } else if (isMemoryClickKind(kind) && startsWith(hit.pile, "Fila") && ctx.cards.faceDown(hit.card)) {
+        // The Memory grids: any face-down card is the kind's turn.
+        auto ref = pileByName(hit.pile);
+        acted = ref && memoryClick(ctx, hit.card, ref->index);
     } else if (startsWith(hit.pile, "Fila") && CardTable::valid(hit.card) && ctx.cards.faceDown(hit.card)) {
         // A face-down card: the row's top card is turned up.
         auto ref = pileByName(hit.pile);

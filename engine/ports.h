@@ -25,6 +25,9 @@ public:
     /// Animates a card flying to the top of a pile (the card is already there
     /// in the engine's state).
     virtual void flyCard(int card, PileRef to) = 0;
+    /// Draws the highlight frame around a card where it lies, on the window
+    /// and the back buffer. Does nothing unless a table implements it.
+    virtual void markCard(int card) { (void)card; }
     /// Redraws the whole table; optionally the background and the deal animation.
     virtual void drawTable(bool background, bool dealAnimation) = 0;
     virtual void showScore() = 0;

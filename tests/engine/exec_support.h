@@ -63,7 +63,10 @@ private:
 class LogEndGame : public EndGamePort {
 public:
     LogEndGame(CallLog& log, Context& ctx) : log_(log), ctx_(ctx) {}
-    void showMemoryScoreSheet(bool won) override { log_.add(won ? "sheet won" : "sheet lost"); }
+    void showMemoryScoreSheet(const MemoryScoreSheet& sheet) override {
+        log_.add(sheet.won ? "sheet won" : "sheet lost");
+        lastSheet = sheet;
+    }
     bool selectionShowsWonLost() override { return false; }
     void refreshSelectionEntry(int) override {}
     void winningAnimation() override {
@@ -72,6 +75,7 @@ public:
     }
     void openGameSelection() override { log_.add("open selection"); }
     bool closeDuringAnimation = false;
+    MemoryScoreSheet lastSheet;
 
 private:
     CallLog& log_;

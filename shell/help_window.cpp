@@ -1,0 +1,53 @@
+#include "shell/help_window.h"
+
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "shell/base_form.h"
+
+namespace tessaro::shell {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Tessaro Help"));
+    applyBaseFont(this, 9);
+    resize(560, 520);
+    auto* column = new QVBoxLayout(this);
+    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+    contents->setObjectName(QStringLiteral("btnContents"));
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("txtHelp"));
+    browser_->setOpenLinks(false);
+    column->addWidget(contents, 0, Qt::AlignLeft);
+    column->addWidget(browser_, 1);
+    connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::follow);
+}
+
+void HelpWindow::showContext(int context) {
+    const QString page = helpPage(context);
+    if (page.isEmpty()) {
+        showContents();
+        return;
+    }
+    context_ = context;
+    browser_->setHtml(page);
+    show();
+    raise();
+}
+
+void HelpWindow::showContents() {
+    context_ = 0;
+    browser_->setHtml(helpContentsPage());
+    show();
+    raise();
+}
+
+void HelpWindow::follow(const QUrl& link) {
+    // Links between pages name a context number: "topic:3201".
+    if (link.scheme() == QLatin1String("topic")) showContext(link.path().toInt());
+}
+
+}  // namespace tessaro::shell

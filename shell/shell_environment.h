@@ -1,0 +1,40 @@
+#pragma once
+// What the main window needs from its surroundings: the program folder, the
+// screen it lays itself out for, the message boxes and the dialogs that other
+// parts of the program provide.
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <string>
+
+namespace tessaro {
+class SoundPort;
+}
+
+namespace tessaro::shell {
+
+class ShellDialogs;
+
+/// The game selection dialog as the main window opens it.
+class GameSelection {
+public:
+    virtual ~GameSelection() = default;
+    /// Lets the player choose a game; false when nothing was chosen.
+    virtual bool choose(int& game, std::string& name) = 0;
+};
+
+struct ShellEnvironment {
+    QString programFolder;        ///< with a trailing "/"
+    QSize screenSize;             ///< the screen's size in pixels
+    int colourDepth = 24;         ///< bits per pixel of the display
+    ShellDialogs* dialogs = nullptr;
+    GameSelection* selection = nullptr;
+    /// The sounds; unset: the library's sounds on the audio device.
+    SoundPort* sound = nullptr;
+    /// Opens the customize dialog; unset: the command is unavailable.
+    std::function<void()> customize;
+    /// True when the display shows more than 256 colours.
+    bool manyColours() const { return colourDepth > 8; }
+};
+
+}  // namespace tessaro::shell

@@ -1,0 +1,103 @@
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "platform/clock.h"
+#include "platform/qt/program_sound.h"
+#include "platform/profile.h"
+#include "shell/game_list_choice.h"
+#include "shell/main_window.h"
+#include "shell/resource_lookup.h"
+#include "shell/shell_dialogs.h"
+#include "shell/splash_window.h"
+#include "stores/program_folder.h"
+#include "stores/settings.h"
+
+namespace tessaro::shell {
+
+Startup::Startup(ShellEnvironment env) : env_(std::move(env)) {
+    if (!env_.dialogs) {
+        ownDialogs_ = std::make_unique<QtDialogs>();
+        env_.dialogs = ownDialogs_.get();
+    }
+    if (env_.screenSize.isEmpty()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        env_.screenSize = screen ? screen->size() : QSize(1024, 768);
+        if (screen) env_.colourDepth = screen->depth();
+    }
+    ctx_.clock = &clock_;
+    if (env_.sound) {
+        ctx_.sound = env_.sound;
+    } else {
+        ownSound_ = std::make_unique<ProgramSound>(ctx_.reg);
+        ctx_.sound = &ownSound_->port();
+    }
+}
+
+Startup::~Startup() {
+    window_.reset();
+    ctx_.sound = &ctx_.nullSound;
+    ownSound_.reset();
+    // The register is emptied when the program ends.
+    ctx_.reg.release();
+}
+
+void Startup::splashSound() {
+    const Profile ini = settingsFile(ctx_.reg);
+    ctx_.reg.write(reg::SoundsOn, ini.readString(section::Preference, "Sounds_Enabled", "Y"));
+    splashSound_ = ini.readString(section::Preference, "Sounds_Splash", "Y") == "Y";
+    ctx_.sound->playSound("Splash", splashSound_, SoundMode::Asynchronous);
+}
+
+bool Startup::run() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct RestoreCursor {
+        ~RestoreCursor() {
+            while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+        }
+    } restoreCursor;
+
+    // 2. The stores.
+    ctx_.reg.initialise(env_.programFolder.toStdString());
+
+    // 3. The splash window. Its pictures come from the resource library, so
+    //    the library is registered quietly first when it is there; a missing
+    //    library is reported by the main initialisation.
+    loadLibrary(QString::fromStdString(programFile(ctx_.reg, "VRA.RGF")));
+    auto splash = std::make_unique<SplashWindow>();
+    splash->centreOn(QRect(QPoint(0, 0), env_.screenSize));
+    splash->show();
+    splash->repaint();
+    QCoreApplication::processEvents();
+
+    // 4. The splash sound.
+    splashSound();
+
+    // 5. The main window and its initialisation.
+    if (!env_.selection) {
+        ownSelection_ = std::make_unique<GameListChoice>(ctx_, nullptr);
+        env_.selection = ownSelection_.get();
+    }
+    window_ = std::make_unique<MainWindow>(ctx_, env_);
+    if (ownDialogs_) ownDialogs_->setParent(splash.get());
+    if (window_->initialise() != InitResult::Ok) {
+        window_.reset();
+        return false;
+    }
+    if (ownDialogs_) ownDialogs_->setParent(window_.get());
+    if (ownSelection_) static_cast<GameListChoice*>(ownSelection_.get())->setParent(window_.get());
+
+    // 6. Window state.
+    window_->restoreWindowState();
+
+    // 7. The splash window goes.
+    splash->repaint();
+    splash->hide();
+    window_->repaint();
+    splash.reset();
+    return true;
+}
+
+}  // namespace tessaro::shell
