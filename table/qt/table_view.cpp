@@ -148,6 +148,16 @@ bool TableView::shadowsOn() const { return ctx_.reg.read(reg::CardsShadowed) != 
 void TableView::loadImages() { loadCardImages(ctx_.reg, images_, false); }
 
 void TableView::prepareBackground() {
+    if (backgroundSource_) {
+        const QImage& picture = backgroundSource_();
+        QPainter p(&background_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(background_.rect(), QColor(0, 96, 0));
+        p.drawImage(0, 0, picture);
+        p.end();
+        back_ = background_.copy();
+        return;
+    }
     BackgroundTarget target;
     target.canvas = &back_;
     target.backgroundBuffer = &background_;

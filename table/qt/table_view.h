@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -59,6 +60,9 @@ public:
     void loadImages();
     /// Draws the background into the background buffer (and the back buffer).
     void prepareBackground();
+    /// Takes the background from a picture another part of the window draws
+    /// (the main window's table area) instead of drawing it itself.
+    void setBackgroundSource(std::function<const QImage&()> source) { backgroundSource_ = std::move(source); }
     /// Redraws every pile into the back buffer over the background.
     void renderTable();
 
@@ -120,6 +124,7 @@ private:
     CardImages images_;
     QImage back_;
     QImage background_;
+    std::function<const QImage&()> backgroundSource_;
     int lowest_ = 0;
 
     // Cards left out of the back buffer: the dragged run, or cards still to
