@@ -386,8 +386,10 @@ void TableView::renderPiles() {
             return;
         }
         const int count = ctx_.piles.count(p);
-        // Only the top card of the pile casts a shadow.
-        for (int d = 0; d < count; ++d) drawPileCard(p, d, shadowed && d == count - 1);
+        // Only the top card of the pile casts a shadow, except where the
+        // cards of a row lie apart (fan mode 4): there each card casts one.
+        const bool apart = p.kind == PileKind::Row && ctx_.P[3] == 4;
+        for (int d = 0; d < count; ++d) drawPileCard(p, d, shadowed && (apart || d == count - 1));
     };
     for (int i = 0; i < kStockPiles; ++i) squared({PileKind::Stock, i}, kStockTypes[i], i);
     for (int i = 0; i < kFoundations; ++i) squared({PileKind::Foundation, i}, 3, i);
