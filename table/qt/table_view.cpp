@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -453,8 +454,10 @@ void TableView::fly(const QImage& image, QPoint from, QPoint to, bool fast) {
     dragImage_ = image;
     dragShown_ = true;
     for (const auto& step : path) {
+        // Only the old and the new place of the image are painted again.
+        const QRect old(dragPos_, dragImage_.size());
         dragPos_ = QPoint(step.x, step.y);
-        if (isVisible()) repaint();
+        if (isVisible()) repaint(QRegion(old) + QRegion(QRect(dragPos_, dragImage_.size())));
         if (delay > 0) wait(delay, Wait::Blocking);
     }
     dragShown_ = false;
@@ -669,8 +672,10 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_) {
         const QPoint to = pt - grabOffset_;
         if (to != dragPos_) {
+            // The run's stippled shadow reaches 7 pixels beyond the image.
+            const QRect old = QRect(dragPos_, dragImage_.size()).adjusted(0, 0, 8, 8);
             dragPos_ = to;
-            repaint();
+            repaint(QRegion(old) + QRegion(QRect(dragPos_, dragImage_.size()).adjusted(0, 0, 8, 8)));
         }
     }
 }
