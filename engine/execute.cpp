@@ -9,6 +9,7 @@
 #include "engine/history.h"
 #include "engine/memory.h"
 #include "engine/score.h"
+#include "engine/selection.h"
 #include "engine/sounds.h"
 
 namespace tessaro {
@@ -138,6 +139,7 @@ void Executor::filaMove(int card, int row, Outcome& out) {
             if (over != 0 && executeMove(ctx_, over, "Waste")) dropLastRecords(ctx_, 1);
         }
     }
+    if (ctx_.P[50] == 49 && from.where == Where::Row) rowExchange(ctx_, from.pile.index, row);
     if (ctx_.P[50] == kForgetMeNot) answerCheck(ctx_);
     if (ctx_.P[50] == 43 || ctx_.P[50] == 44) {
         refreshScore(ctx_);
@@ -282,10 +284,12 @@ void Executor::selectionRemoval(Outcome& out) {
     std::string& selection = ctx_.piles.dest(0);
     std::string removed;
     const int fan = ctx_.P[3];
+    int laterRow = -1;
     while (selection.size() >= 3) {
         const int card = cardAt(selection, 0);
         selection.erase(0, 3);
         const Found where = ctx_.piles.findCard(card, FindAction::None, ctx_.P);
+        if (where.where == Where::Row) laterRow = std::max(laterRow, where.pile.index);
         if (fan == 4) {
             const bool inGrid = where.where == Where::Row || where.where == Where::Reserve;
             ctx_.piles.findCard(card, inGrid ? FindAction::LeaveGap : FindAction::Cut, ctx_.P);
@@ -321,6 +325,7 @@ void Executor::selectionRemoval(Outcome& out) {
         }
         ctx_.presentation->drawTable(false, false);
     }
+    if (ctx_.P[50] == 47) chainedRemoval(ctx_, laterRow);
     if (ctx_.P[50] == 25 || ctx_.P[50] == 26) autoFaceUp(ctx_);
     if (ctx_.P[50] == 33) fillRows(ctx_);
     ctx_.run.setFlag(Flag::Won, wonTest(ctx_));
@@ -394,6 +399,7 @@ bool Executor::dispatch(int card, std::string_view word, Outcome& out) {
         if (n < 1 || n > kFoundations || !validCard()) return false;
         if (autoplay) singleMove(card, {PileKind::Foundation, n - 1}, "Autoplay", reg::SoundAutoplay, true, out);
         else singleMove(card, {PileKind::Foundation, n - 1}, "Foundation", reg::SoundFoundation, true, out);
+        if (ctx_.P[83 + n - 1] == 72 || ctx_.P[83 + n - 1] == 75) jokerFoundationBookkeeping(ctx_);
         return true;
     }
     if (startsWith(word, "Fila")) {

@@ -8,6 +8,7 @@
 #include "engine/execute.h"
 #include "engine/history.h"
 #include "engine/memory.h"
+#include "engine/selection.h"
 #include "engine/sounds.h"
 
 namespace tessaro {
@@ -227,6 +228,7 @@ bool stockClick(Context& ctx) {
     const int lastRowMode = P[290 + std::max(P.rows(), 1)];
     const int lastCellMode = P[340 + std::max(P.reserves(), 1)];
     bool moved = false;
+    if (stockSelection(ctx, moved)) return moved;
     if (P[10] != 1) {
         if ((P[16] >= 1 && stock.empty()) || P[16] == 6) {
             moved = executeMove(ctx, 0, "Mazzo_Redeal");
@@ -333,6 +335,8 @@ bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
             turnUp(ctx, hit.card);
             acted = true;
         }
+    } else if (button == MouseButton::Left && selectionGame(ctx)) {
+        acted = selectionPress(ctx, hit);
     } else if (ctx.P[39] == 0 && canPickUp(ctx, hit)) {
         if (kind == 2 || kind == 12 || kind == 15) {
             // These games send a taken card straight to the put-away pile.

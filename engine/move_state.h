@@ -12,6 +12,9 @@ namespace tessaro {
 struct MoveState {
     int highestExtent = 0;        ///< largest bottom edge reached by a pile (scroll range)
     bool movedWhileHeld = false;  ///< the pointer moved while a card was held
+    /// Per foundation, where its joker lay when its caption was last shown
+    /// (foundation index x 100 + place in the pile + 100); 0 for none.
+    std::array<int, 16> jokerPlaces{};
 };
 
 /// Normal play: the play modes in which the player moves (0 and 3).

@@ -34,6 +34,12 @@ public:
     virtual void showClock() = 0;
     /// Waits ms milliseconds.
     virtual void wait(int ms, Wait how) = 0;
+    /// Shows a card as selected (inverted at its place) or restores its normal
+    /// look, in the games where the player selects cards before removing them.
+    virtual void invertCard(int card, bool selected) { (void)card, (void)selected; }
+    /// Shows what the joker on foundation `foundation` (0-based) stands for
+    /// (rank 1-13 and suit 0-3); a rank outside 1-13 removes the caption.
+    virtual void showJokerCaption(int foundation, int suit, int rank) { (void)foundation, (void)suit, (void)rank; }
 };
 
 /// Message boxes.
@@ -75,6 +81,8 @@ public:
     void showScore() override {}
     void showClock() override {}
     void wait(int, Wait) override {}
+    void invertCard(int, bool) override {}
+    void showJokerCaption(int, int, int) override {}
 };
 
 class NullDialogs : public Dialogs {

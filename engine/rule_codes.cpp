@@ -244,6 +244,8 @@ bool code41(const Judgement& j) {
 }
 
 // 42: up in suit; a King only when foundation T+6 shows a King on top.
+// choice: only a King looks at foundation T+6, so only a King is refused when
+// that foundation does not exist.
 bool code42(const Judgement& j) {
     if (!up(j.a, j.b) || !sameSuit(j.a, j.b)) return false;
     if (j.rb != 13) return true;
@@ -315,6 +317,7 @@ bool code51(const Judgement& j) {
 }
 
 // 52: as 50, in the suit of row T-8's bottom card (no check when there is no such row).
+// choice: as for 51, an existing row T-8 without cards names no suit.
 bool code52(const Judgement& j) {
     if (j.t - 8 >= 0) {
         const std::string* row = j.row(j.t - 8);

@@ -472,6 +472,8 @@ bool canPlaceOnReserve(const Context& ctx, int T, int card) {
 }
 
 bool canDropOnPile(const Context& ctx, int card, std::string_view pile) {
+    // choice: a pile beyond the number the game uses (P[366], P[367], P[368])
+    // is not on the table and takes nothing.
     if (!CardTable::valid(card)) return false;
     const auto ref = pileByName(pile);
     if (!ref) return false;
