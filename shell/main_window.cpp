@@ -29,6 +29,7 @@
 #include "shell/help_window.h"
 #include "shell/resource_lookup.h"
 #include "shell/shell_dialogs.h"
+#include "shell/card_table_area.h"
 #include "shell/table_area.h"
 #include "shell/window_presentation.h"
 #include "stores/catalogue.h"
@@ -131,7 +132,7 @@ MainWindow::MainWindow(Context& ctx, ShellEnvironment& env, QWidget* parent)
     buildMenus();
     buildToolbars();
     buildReadouts();
-    table_ = new TableArea(ctx_, central_);
+    table_ = new CardTableArea(ctx_, central_);
     table_->setDisplay(env_.screenSize, env_.manyColours());
     column->addWidget(pnlTB);
     column->addWidget(pnlTB1);

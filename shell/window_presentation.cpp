@@ -4,20 +4,51 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include "shell/card_table_area.h"
 #include "shell/main_window.h"
 #include "shell/table_area.h"
 
 namespace tessaro::shell {
 
-void WindowPresentation::drawPile(PileRef) { w_.table()->update(); }
-void WindowPresentation::drawCard(int, bool) { w_.table()->update(); }
-void WindowPresentation::flyCard(int, PileRef) { w_.table()->update(); }
-void WindowPresentation::drawTable(bool background, bool) { w_.table()->drawTable(background); }
+namespace {
+TableView* cards(MainWindow& w) {
+    auto* area = dynamic_cast<CardTableArea*>(w.table());
+    return area ? area->view() : nullptr;
+}
+}  // namespace
+
+void WindowPresentation::drawPile(PileRef p) {
+    if (auto* v = cards(w_)) v->drawPile(p);
+    else w_.table()->update();
+}
+void WindowPresentation::drawCard(int card, bool animate) {
+    if (auto* v = cards(w_)) v->drawCard(card, animate);
+    else w_.table()->update();
+}
+void WindowPresentation::flyCard(int card, PileRef to) {
+    if (auto* v = cards(w_)) v->flyCard(card, to);
+    else w_.table()->update();
+}
+void WindowPresentation::drawTable(bool background, bool dealAnimation) {
+    if (auto* v = cards(w_)) {
+        if (background) {
+            w_.table()->TableArea::drawTable(true);
+            v->loadImages();
+        }
+        v->drawTable(background, dealAnimation);
+        return;
+    }
+    w_.table()->drawTable(background);
+}
 void WindowPresentation::showScore() { w_.showScoreText(); }
 void WindowPresentation::showClock() { w_.showClockText(); }
 
 void WindowPresentation::wait(int ms, Wait how) {
     if (ms <= 0) return;
+    if (auto* v = cards(w_)) {
+        v->wait(ms, how);
+        return;
+    }
     if (how == Wait::Blocking) {
         // The table shows what changed before the pause; no input is taken.
         w_.table()->repaint();

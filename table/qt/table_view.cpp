@@ -1,0 +1,724 @@
+#include "table/qt/table_view.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+#include "engine/cards.h"
+#include "engine/context.h"
+#include "engine/input.h"
+#include "engine/sounds.h"
+#include "table/geometry.h"
+#include "table/layout.h"
+#include "table/qt/background.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kStockTypes[kStockPiles] = {1, 2, 7};
+
+int inUse(int count, int limit) { return std::clamp(count, 0, limit); }
+
+// The mark code of a rank symbol code; empty for a code without a symbol,
+// "-" for the code that draws nothing but counts as drawn.
+std::string rankSymbol(int code) {
+    static const char* byRank[14] = {"",    "010", "012", "013", "014", "015", "016",
+                                     "017", "018", "019", "020", "006", "003", "011"};
+    if (code >= 1 && code <= 13) return byRank[code];
+    if (code == 58 || code == 81 || code == 85) return byRank[1];
+    if (code == 90) return byRank[2];
+    if (code == 64 || code == 84) return byRank[13];
+    if (code == 94) return "-";
+    return {};
+}
+
+// Edge steps of a squared pile: none for at most one card, else
+// trunc(cards / 7) + 1, at most 15 for the stock piles and 2 for a foundation.
+int edgeSteps(int cards, bool foundation) {
+    if (cards <= 1) return 0;
+    const int steps = cards / 7 + 1;
+    return std::min(steps, foundation ? 2 : 15);
+}
+
+bool squaredPile(PileRef p) { return p.kind == PileKind::Stock || p.kind == PileKind::Foundation; }
+
+}  // namespace
+
+int cornerSize(int cardWidth) { return cardWidth == 25 ? 1 : 3; }
+
+std::vector<FlightStep> flightPath(int x0, int y0, int x1, int y1, int cardW, int cardH, bool fast) {
+    if (!onTable(x1)) x1 = -3 * cardW;
+    if (!onTable(y1)) y1 = -3 * cardH;
+    std::vector<FlightStep> out;
+    const int dx = x1 - x0;
+    const int dy = y1 - y0;
+    const bool xDominant = std::abs(dx) >= std::abs(dy);
+    const int total = xDominant ? dx : dy;
+    const int otherTotal = xDominant ? dy : dx;
+    const double d = std::abs(total);
+    if (d == 0) {
+        out.push_back({x1, y1});
+        return out;
+    }
+    int step = static_cast<int>(d / (d / 50.0 * 100.0 / 6.25 * 4.0 / 100.0 + 4.0) + 0.5);
+    if (fast) step = static_cast<int>(0.9 * step);
+    step = std::max(1, std::min(step, static_cast<int>(d)));
+    const int sign = total > 0 ? 1 : -1;
+    int moved = 0;
+    while (true) {
+        moved = std::min(moved + step, static_cast<int>(d));
+        const int p = static_cast<int>(moved * 100.0 / d + 0.5);
+        const int other = otherTotal * p / 100;
+        const int main = sign * moved;
+        if (xDominant) out.push_back({x0 + main, y0 + other});
+        else out.push_back({x0 + other, y0 + main});
+        if (moved >= d) break;
+    }
+    out.back() = {x1, y1};
+    return out;
+}
+
+std::vector<std::string> findDropTargets(const Context& ctx, const CardRect& dragged, const std::string& source) {
+    struct Candidate {
+        std::string name;
+        int area;
+    };
+    std::vector<Candidate> found;
+    auto consider = [&](PileRef p) {
+        if (!ctx.layout.position(p).placed()) return;
+        const std::string name = pileName(p);
+        if (name == source) return;
+        const int x = cardX(ctx, name, 0, false);
+        const int y = cardY(ctx, name, 0, false);
+        const int r = x + ctx.layout.cardW;
+        const int b = y + ctx.layout.cardH;
+        if (!rectsOverlap(dragged.left, dragged.top, dragged.right, dragged.bottom, x, y, r, b)) return;
+        found.push_back({name, overlapArea(dragged.left, dragged.top, dragged.right, dragged.bottom, x, y, r, b)});
+    };
+    consider({PileKind::Stock, kMazzoWaste});
+    for (int i = 0; i < inUse(ctx.P.rows(), kRows); ++i) consider({PileKind::Row, i});
+    for (int i = 0; i < kFoundations; ++i) consider({PileKind::Foundation, i});
+    for (int i = 0; i < inUse(ctx.P.reserves(), kReserves); ++i) consider({PileKind::Reserve, i});
+    std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) { return a.area > b.area; });
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < found.size() && i < 4; ++i) out.push_back(found[i].name);
+    return out;
+}
+
+TableView::TableView(Context& ctx, QWidget* parent, QSize screen) : QWidget(parent), ctx_(ctx) {
+    if (screen.isEmpty()) {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        screen = s ? s->size() : QSize(1280, 1024);
+    }
+    back_ = QImage(screen, QImage::Format_RGB32);
+    background_ = QImage(screen, QImage::Format_RGB32);
+    back_.fill(Qt::black);
+    background_.fill(Qt::black);
+    lastRect_.assign(kCardCount + 1, QRect());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+    ctx_.presentation = this;
+}
+
+TableView::~TableView() {
+    if (ctx_.presentation == this) ctx_.presentation = &ctx_.nullPresentation;
+}
+
+int TableView::scroll() const { return ctx_.layout.scroll; }
+
+int TableView::cardSpeed() const {
+    const std::string s = ctx_.reg.read(reg::SpeedMoveCard);
+    int v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') break;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+bool TableView::shadowsOn() const { return ctx_.reg.read(reg::CardsShadowed) != "N"; }
+
+void TableView::loadImages() { loadCardImages(ctx_.reg, images_, false); }
+
+void TableView::prepareBackground() {
+    if (backgroundSource_) {
+        const QImage& picture = backgroundSource_();
+        QPainter p(&background_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(background_.rect(), QColor(0, 96, 0));
+        p.drawImage(0, 0, picture);
+        p.end();
+        back_ = background_.copy();
+        return;
+    }
+    BackgroundTarget target;
+    target.canvas = &back_;
+    target.backgroundBuffer = &background_;
+    target.backBufferWidth = back_.width();
+    target.screenHeight = back_.height();
+    drawBackground(ctx_, target);
+}
+
+void TableView::noteBottom(int yWindow) { lowest_ = std::max(lowest_, yWindow + ctx_.layout.cardH + scroll()); }
+
+void TableView::mendCorners(QImage& img, int x, int yBuffer, bool shadowed, bool sideways, bool mirrored) const {
+    const int w = img.width();
+    const int h = img.height();
+    const int c = cornerSize(ctx_.layout.cardW);
+    auto from = [&](const QImage& src, int cx, int cy) -> QRgb {
+        const int sx = x + cx;
+        const int sy = yBuffer + cy;
+        if (sx < 0 || sy < 0 || sx >= src.width() || sy >= src.height()) return img.pixel(cx, cy);
+        return src.pixel(sx, sy);
+    };
+    // The pixels of one corner: the corner itself and, for the bigger
+    // cards, its horizontal and vertical neighbours.
+    auto corner = [&](int cx, int cy, int hx, int vy, auto source) {
+        img.setPixel(cx, cy, source(cx, cy));
+        if (c == 3) {
+            img.setPixel(hx, cy, source(hx, cy));
+            img.setPixel(cx, vy, source(cx, vy));
+        }
+    };
+    auto dest = [&](int cx, int cy) { return from(back_, cx, cy); };
+    auto bg = [&](int cx, int cy) { return from(background_, cx, cy); };
+    auto silver = [](int, int) { return qRgb(192, 192, 192); };
+    corner(0, 0, 1, 1, dest);
+    corner(w - 1, 0, w - 2, 1, dest);
+    if (sideways) {
+        // Sideways fans: the card under shows at the overlapped side.
+        if (mirrored) {
+            corner(0, h - 1, 1, h - 2, dest);
+            corner(w - 1, h - 1, w - 2, h - 2, bg);
+        } else {
+            corner(0, h - 1, 1, h - 2, bg);
+            corner(w - 1, h - 1, w - 2, h - 2, dest);
+        }
+        return;
+    }
+    corner(0, h - 1, 1, h - 2, bg);
+    if (shadowed) corner(w - 1, h - 1, w - 2, h - 2, silver);
+    else corner(w - 1, h - 1, w - 2, h - 2, bg);
+}
+
+void TableView::drawShadow(int x, int yBuffer) {
+    const int d = ctx_.layout.shadow;
+    if (d <= 0) return;
+    QPainter p(&back_);
+    const int r = x + ctx_.layout.cardW;
+    const int b = yBuffer + ctx_.layout.cardH;
+    if (!images_.shadowRight.isNull()) p.drawImage(r, yBuffer + d - 2, images_.shadowRight);
+    if (!images_.shadowBottom.isNull()) p.drawImage(x + d - 1, b, images_.shadowBottom);
+}
+
+void TableView::blitCard(const QImage& src, int x, int y, bool shadowed) {
+    if (!onTable(x) || !onTable(y) || src.isNull()) return;
+    const int yb = y + scroll();
+    QImage img = src.convertToFormat(QImage::Format_RGB32);
+    const int mode = ctx_.P[3];
+    const bool sideways = mode == 2 || mode == 6 || mode == 10 || ctx_.P[6] != 0;
+    mendCorners(img, x, yb, shadowed, sideways, mode == 10);
+    QPainter p(&back_);
+    p.drawImage(x, yb, img);
+    p.end();
+    if (shadowed) drawShadow(x, yb);
+    noteBottom(y);
+}
+
+void TableView::drawCardFace(int card, int x, int y, bool shadowed) {
+    if (!CardTable::valid(card)) return;
+    const int index = isJoker(card) ? 52 : suit(card) * 13 + rank(card) - 1;
+    if (index < 0 || index > 52) return;
+    blitCard(images_.faces[static_cast<std::size_t>(index)], x, y, shadowed);
+}
+
+void TableView::drawCardBack(int x, int y, bool shadowed) { blitCard(images_.back, x, y, shadowed); }
+
+void TableView::drawEmptyMark(int type, int x, int y, int index) {
+    if (!onTable(x) || !onTable(y)) return;
+    const auto& P = ctx_.P;
+    std::string code;
+    const int redeals = ctx_.mainGame.redeals;
+    const bool redealLeft = redeals < P[15] || P[15] < 0;
+    switch (type) {
+    case 1:
+        if (P[50] == 8 || P[50] == 45) {
+            code = "021";
+        } else if (P[16] >= 1 && (redeals < P[15] || P[15] == -1)) {
+            code = "022";
+        } else if (ctx_.piles.stock(kMazzo).empty() && ctx_.piles.count({PileKind::Stock, kMazzoVis}) <= 1) {
+            code = "008";
+        } else {
+            code = redealLeft ? "022" : "008";
+        }
+        break;
+    case 2:
+        if (P[9] == 1) code = "_WASTE";
+        else if (P[15] == 0) code = "008";
+        else if (P[16] < 1) return;
+        else code = (redeals >= P[15] && P[15] != -1) ? "008" : "022";
+        break;
+    case 3:
+        if (P[83 + index] == 10) code = rankSymbol(12);
+        else code = rankSymbol(P[51 + index]);
+        if (code.empty()) code = "004";
+        break;
+    case 5:
+        if (P[331 + index] == 4) code = "001";
+        else if (P[331] == 9) code = "009";
+        else if (P[331] == 8) code = rankSymbol(13);
+        else if (P[331 + index] == 88) code = rankSymbol(11);
+        else if (P[331 + index] == 89) code = rankSymbol(12);
+        else if (P[331 + index] == 90) code = rankSymbol(13);
+        else if (P[331 + index] == 107) code = rankSymbol(1);
+        else code = "005";
+        break;
+    case 6:
+        code = rankSymbol(P[131 + index]);
+        if (code.empty()) code = P[131 + index] != 0 ? "_TABLEAU" : "001";
+        break;
+    default: code = "_WASTE"; break;
+    }
+    if (code == "-") return;
+    QImage mark;
+    if (code == "021") {
+        loadNamedImage(mark, "W" + ctx_.reg.read(reg::CardSize) + code);
+    } else if (auto it = images_.marks.find(code); it != images_.marks.end()) {
+        mark = it->second;
+    }
+    if (mark.isNull()) return;
+    QPainter p(&back_);
+    p.drawImage(x, y + scroll(), mark);
+    p.end();
+    noteBottom(y);
+}
+
+void TableView::drawPileCard(PileRef pile, int depth, bool shadowed) {
+    if (!ctx_.layout.position(pile).placed()) return;
+    const std::string name = pileName(pile);
+    const std::string& t = ctx_.piles.text(pile);
+    const int count = static_cast<int>(t.size() / 3);
+    if (count == 0 || depth >= count) return;
+    const int card = cardAt(t, static_cast<std::size_t>(depth) * 3);
+    if (card <= 0 || hidden_.count(card)) return;
+    const int skip = squaredPile(pile) ? 0 : count - 1 - depth;
+    const int x = cardX(ctx_, name, skip, false);
+    const int y = cardY(ctx_, name, skip, false);
+    if (!onTable(x) || !onTable(y)) return;
+    if (ctx_.cards.faceUp(card)) drawCardFace(card, x, y, shadowed);
+    else drawCardBack(x, y, shadowed);
+    if (recordPlaces_) lastRect_[static_cast<std::size_t>(card)] = QRect(x, y, ctx_.layout.cardW, ctx_.layout.cardH);
+}
+
+void TableView::drawPile(PileRef pile) {
+    // A pile's cards may overlap its neighbours' (fans, shadows), so the
+    // whole table is drawn again from the background; it costs a few
+    // milliseconds even for the biggest table.
+    // The places cards were drawn at stay as they were: a flight that
+    // follows starts where its card lay before the move.
+    (void)pile;
+    recordPlaces_ = false;
+    renderTable();
+    recordPlaces_ = true;
+    update();
+}
+
+void TableView::renderPiles() {
+    const bool shadowed = shadowsOn();
+    auto emptyMark = [&](PileRef p, int type, int index) {
+        const auto& pos = ctx_.layout.position(p);
+        if (!pos.placed()) return;
+        drawEmptyMark(type, pos.x, pos.y - scroll(), index);
+    };
+    auto visibleCards = [&](PileRef p) {
+        const std::string& t = ctx_.piles.text(p);
+        int n = 0;
+        for (std::size_t k = 0; k + 3 <= t.size(); k += 3) {
+            const int c = cardAt(t, k);
+            if (c > 0 && !hidden_.count(c)) ++n;
+        }
+        return n;
+    };
+    auto squared = [&](PileRef p, int type, int index) {
+        if (!ctx_.layout.position(p).placed()) return;
+        const int n = visibleCards(p);
+        if (n == 0) {
+            emptyMark(p, type, index);
+            return;
+        }
+        const std::string name = pileName(p);
+        const int x = cardX(ctx_, name, 0, false);
+        const int y = cardY(ctx_, name, 0, false);
+        // Edge steps: thin card edges below and to the right of the top card.
+        const int steps = edgeSteps(n, p.kind == PileKind::Foundation);
+        if (steps > 0) {
+            QPainter painter(&back_);
+            const int yb = y + scroll();
+            for (int s = steps; s >= 1; --s) {
+                const int o = s * 2 / (ctx_.layout.cardW == 25 ? 2 : 1) / 2 + s / 2;
+                painter.setPen(QColor(64, 64, 64));
+                painter.setBrush(QColor(224, 224, 224));
+                painter.drawRect(x + o, yb + o, ctx_.layout.cardW - 1, ctx_.layout.cardH - 1);
+            }
+        }
+        // Top visible card.
+        const std::string& t = ctx_.piles.text(p);
+        for (int k = static_cast<int>(t.size() / 3) - 1; k >= 0; --k) {
+            const int c = cardAt(t, static_cast<std::size_t>(k) * 3);
+            if (c <= 0 || hidden_.count(c)) continue;
+            if (ctx_.cards.faceUp(c)) drawCardFace(c, x, y, shadowed);
+            else drawCardBack(x, y, shadowed);
+            if (recordPlaces_) lastRect_[static_cast<std::size_t>(c)] = QRect(x, y, ctx_.layout.cardW, ctx_.layout.cardH);
+            break;
+        }
+    };
+    auto fanned = [&](PileRef p, int type, int index) {
+        if (!ctx_.layout.position(p).placed()) return;
+        if (visibleCards(p) == 0) {
+            emptyMark(p, type, index);
+            return;
+        }
+        const int count = ctx_.piles.count(p);
+        // Only the top card of the pile casts a shadow, except where the
+        // cards of a row lie apart (fan mode 4): there each card casts one.
+        const bool apart = p.kind == PileKind::Row && ctx_.P[3] == 4;
+        for (int d = 0; d < count; ++d) drawPileCard(p, d, shadowed && (apart || d == count - 1));
+    };
+    for (int i = 0; i < kStockPiles; ++i) squared({PileKind::Stock, i}, kStockTypes[i], i);
+    for (int i = 0; i < kFoundations; ++i) squared({PileKind::Foundation, i}, 3, i);
+    for (int i = 0; i < inUse(ctx_.P.reserves(), kReserves); ++i) fanned({PileKind::Reserve, i}, 5, i);
+    for (int i = 0; i < inUse(ctx_.P.rows(), kRows); ++i) fanned({PileKind::Row, i}, 6, i);
+}
+
+void TableView::renderTable() {
+    lowest_ = 0;
+    {
+        QPainter p(&back_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, background_);
+    }
+    renderPiles();
+}
+
+void TableView::refreshWindow() {
+    if (isVisible()) repaint();
+    else update();
+}
+
+void TableView::stampCard(int card, int x, int y) {
+    drawCardFace(card, x, y, false);
+    update(x, y, ctx_.layout.cardW, ctx_.layout.cardH);
+}
+
+void TableView::drawCard(int card, bool animate) {
+    const auto place = cardPlace(ctx_, card);
+    if (!place) return;
+    if (animate && isVisible()) {
+        // The turn: the card narrows to its edge and widens showing its new side.
+        const CardRect r = place->rect;
+        const int w = r.right - r.left;
+        const bool up = ctx_.cards.faceUp(card);
+        const int index = isJoker(card) ? 52 : suit(card) * 13 + rank(card) - 1;
+        const QImage before = up ? images_.back : images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))];
+        const QImage after = up ? images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))] : images_.back;
+        hidden_.insert(card);
+        renderTable();
+        hidden_.erase(card);
+        for (int f = 0; f < 8; ++f) {
+            const int half = f < 4 ? 4 - f : f - 3;
+            const int fw = std::max(2, w * half / 4);
+            dragImage_ = (f < 4 ? before : after).scaled(fw, r.bottom - r.top);
+            dragPos_ = QPoint(r.left + (w - fw) / 2, r.top);
+            dragShown_ = true;
+            repaint();
+            wait(std::max(1, cardSpeed() * 2), Wait::Blocking);
+        }
+        dragShown_ = false;
+    }
+    renderTable();
+    refreshWindow();
+}
+
+void TableView::fly(const QImage& image, QPoint from, QPoint to, bool fast) {
+    const auto path = flightPath(from.x(), from.y(), to.x(), to.y(), ctx_.layout.cardW, ctx_.layout.cardH, fast);
+    int delay = cardSpeed();
+    if (fast) delay /= 4;
+    dragImage_ = image;
+    dragShown_ = true;
+    for (const auto& step : path) {
+        // Only the old and the new place of the image are painted again.
+        const QRect old(dragPos_, dragImage_.size());
+        dragPos_ = QPoint(step.x, step.y);
+        if (isVisible()) repaint(QRegion(old) + QRegion(QRect(dragPos_, dragImage_.size())));
+        if (delay > 0) wait(delay, Wait::Blocking);
+    }
+    dragShown_ = false;
+    lastFlightEnd_ = QPoint(path.back().x, path.back().y);
+}
+
+void TableView::flyCard(int card, PileRef to) {
+    if (!CardTable::valid(card)) return;
+    QRect from = lastRect_[static_cast<std::size_t>(card)];
+    const int index = isJoker(card) ? 52 : suit(card) * 13 + rank(card) - 1;
+    const QImage image =
+        ctx_.cards.faceUp(card) ? images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))] : images_.back;
+    const std::string name = pileName(to);
+    int x1 = kUnsetStock;
+    int y1 = kUnsetStock;
+    if (validPile(to) && ctx_.layout.position(to).placed()) {
+        x1 = cardX(ctx_, name, 0, false);
+        y1 = cardY(ctx_, name, 0, false);
+    }
+    if (from.isNull()) from = QRect(x1, y1, ctx_.layout.cardW, ctx_.layout.cardH);
+    hidden_.insert(card);
+    renderTable();
+    fly(image, from.topLeft(), QPoint(x1, y1), false);
+    hidden_.erase(card);
+    renderTable();
+    refreshWindow();
+}
+
+void TableView::drawTable(bool background, bool dealAnimation) {
+    ctx_.layout.scroll = 0;
+    if (background) prepareBackground();
+    if (!dealAnimation) {
+        renderTable();
+        refreshWindow();
+        return;
+    }
+    // Deal order: the reserve cells card by card, then the rows row by row
+    // (parameter 24 set) or level by level.
+    std::vector<std::pair<PileRef, int>> order;
+    for (int i = 0; i < inUse(ctx_.P.reserves(), kReserves); ++i) {
+        PileRef p{PileKind::Reserve, i};
+        if (!ctx_.layout.position(p).placed()) continue;
+        for (int d = 0; d < ctx_.piles.count(p); ++d) order.push_back({p, d});
+    }
+    const int rows = inUse(ctx_.P.rows(), kRows);
+    if (ctx_.P[24] != 0) {
+        for (int i = 0; i < rows; ++i) {
+            PileRef p{PileKind::Row, i};
+            if (!ctx_.layout.position(p).placed()) continue;
+            for (int d = 0; d < ctx_.piles.count(p); ++d) order.push_back({p, d});
+        }
+    } else {
+        int deepest = 0;
+        for (int i = 0; i < rows; ++i) deepest = std::max(deepest, ctx_.piles.count({PileKind::Row, i}));
+        for (int d = 0; d < deepest; ++d)
+            for (int i = 0; i < rows; ++i) {
+                PileRef p{PileKind::Row, i};
+                if (ctx_.layout.position(p).placed() && d < ctx_.piles.count(p)) order.push_back({p, d});
+            }
+    }
+    std::vector<int> cards;
+    for (const auto& [p, d] : order) {
+        const int c = cardAt(ctx_.piles.text(p), static_cast<std::size_t>(d) * 3);
+        if (c > 0) cards.push_back(c);
+    }
+    if (cards.empty()) {
+        renderTable();
+        refreshWindow();
+        return;
+    }
+    // The origin: the stock when it is on the table, else just off the left edge.
+    QPoint origin(-static_cast<int>(1.1 * ctx_.layout.cardW), 0);
+    const PileRef stock{PileKind::Stock, kMazzo};
+    if (ctx_.layout.position(stock).placed())
+        origin = QPoint(cardX(ctx_, "Mazzo", 0, false), cardY(ctx_, "Mazzo", 0, false));
+    for (int c : cards) hidden_.insert(c);
+    renderTable();
+    refreshWindow();
+    wait(100, Wait::Blocking);
+    playSound(ctx_, "Shuffle", reg::SoundShuffle);
+    for (int c : cards) {
+        const auto place = cardPlace(ctx_, c);
+        hidden_.erase(c);
+        if (!place) continue;
+        const int index = isJoker(c) ? 52 : suit(c) * 13 + rank(c) - 1;
+        const QImage image =
+            ctx_.cards.faceUp(c) ? images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))] : images_.back;
+        const QPoint start(origin.x() + ctx_.layout.cardW / 7, origin.y() + ctx_.layout.cardH / 7);
+        hidden_.insert(c);
+        fly(image, start, QPoint(place->rect.left, place->rect.top), true);
+        hidden_.erase(c);
+        renderTable();
+    }
+    ctx_.sound->stopSound();
+    renderTable();
+    refreshWindow();
+}
+
+void TableView::wait(int ms, Wait how) {
+    QElapsedTimer timer;
+    timer.start();
+    const auto flags =
+        how == Wait::Blocking ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents;
+    do {
+        QCoreApplication::processEvents(flags);
+    } while (timer.elapsed() < ms);
+}
+
+void TableView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(QPoint(0, 0), back_, QRect(0, scroll(), width(), height()));
+    if (dragShown_ && !dragImage_.isNull()) {
+        if (dragging_ && shadowsOn()) {
+            // Stippled shadow: a chequer of black dots to the right and below.
+            const int l = dragPos_.x();
+            const int t = dragPos_.y();
+            const int r = l + dragImage_.width();
+            const int b = t + dragImage_.height();
+            p.setPen(Qt::black);
+            for (int x = r; x <= r + 6; ++x)
+                for (int y = t + 7 + ((x - r) & 1); y < b; y += 2) p.drawPoint(x, y);
+            for (int y = b; y <= b + 6; ++y)
+                for (int x = l + 8 + ((y - b) & 1); x <= r + 6; x += 2) p.drawPoint(x, y);
+        }
+        p.drawImage(dragPos_, dragImage_);
+    }
+}
+
+bool TableView::startDrag(int card, QPoint press) {
+    const auto place = cardPlace(ctx_, card);
+    if (!place) return false;
+    auto ref = pileByName(place->pile);
+    if (!ref) return false;
+    const std::string& t = ctx_.piles.text(*ref);
+    std::vector<int> run;
+    bool from = false;
+    for (std::size_t k = 0; k + 3 <= t.size(); k += 3) {
+        const int c = cardAt(t, k);
+        if (c == card) from = true;
+        if (from && c > 0) run.push_back(c);
+    }
+    if (run.empty()) return false;
+    QRect bounds;
+    for (int c : run) {
+        const auto cp = cardPlace(ctx_, c);
+        if (!cp) continue;
+        bounds |= QRect(cp->rect.left, cp->rect.top, cp->rect.right - cp->rect.left, cp->rect.bottom - cp->rect.top);
+    }
+    // The image is taken from the table before the run is left out of it.
+    renderTable();
+    QImage image(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.drawImage(QPoint(0, 0), back_, bounds.translated(0, scroll()));
+    }
+    dragImage_ = image;
+    dragPos_ = bounds.topLeft();
+    dragHome_ = bounds;
+    grabOffset_ = press - bounds.topLeft();
+    dragSource_ = place->pile;
+    for (int c : run) hidden_.insert(c);
+    dragging_ = true;
+    dragShown_ = true;
+    renderTable();
+    repaint();
+    return true;
+}
+
+void TableView::endDrag() {
+    dragging_ = false;
+    dragShown_ = false;
+    hidden_.clear();
+    dragSource_.clear();
+}
+
+namespace {
+Hit toHit(const PileHit& h) { return Hit{h.pile, h.card}; }
+}  // namespace
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+    // A click during the winning animation only ends it.
+    if (ctx_.run.isSet(Flag::AnimationRunning)) {
+        ctx_.run.setFlag(Flag::AnimationRunning, 0);
+        return;
+    }
+    if (dragging_) return;
+    const QPoint pt = event->position().toPoint();
+    const PileHit h = pileUnderPoint(ctx_, pt.x(), pt.y());
+    const MouseButton button = event->button() == Qt::RightButton ? MouseButton::Right
+                               : event->button() == Qt::MiddleButton ? MouseButton::Middle
+                                                                     : MouseButton::Left;
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const bool acted = tablePress(ctx_, button, ctrl, toHit(h));
+    stockPressedHere_ = ctx_.mainGame.stockPressed != 0;
+    if (ctx_.drag.card != 0 && button == MouseButton::Left) startDrag(ctx_.drag.card, pt);
+    if (!acted && !dragging_ && !stockPressedHere_) QApplication::beep();
+    if (!dragging_) {
+        renderTable();
+        refreshWindow();
+    }
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pt = event->position().toPoint();
+    bool leftStock = false;
+    if (stockPressedHere_) {
+        const PileHit h = pileUnderPoint(ctx_, pt.x(), pt.y());
+        leftStock = h.pile != "Mazzo";
+    }
+    tableMove(ctx_, leftStock);
+    if (dragging_) {
+        const QPoint to = pt - grabOffset_;
+        if (to != dragPos_) {
+            // The run's stippled shadow reaches 7 pixels beyond the image.
+            const QRect old = QRect(dragPos_, dragImage_.size()).adjusted(0, 0, 8, 8);
+            dragPos_ = to;
+            repaint(QRegion(old) + QRegion(QRect(dragPos_, dragImage_.size()).adjusted(0, 0, 8, 8)));
+        }
+    }
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* event) {
+    (void)event;
+    std::vector<std::string> candidates;
+    if (dragging_) {
+        const CardRect r{dragPos_.x(), dragPos_.y(), dragPos_.x() + ctx_.layout.cardW,
+                         dragPos_.y() + ctx_.layout.cardH};
+        candidates = findDropTargets(ctx_, r, dragSource_);
+    }
+    const bool wasDragging = dragging_;
+    const QPoint dropped = dragPos_;
+    const QImage image = dragImage_;
+    const QRect home = dragHome_;
+    const std::string source = dragSource_;
+    const bool moved = tableRelease(ctx_, candidates);
+    stockPressedHere_ = false;
+    if (wasDragging && !moved && dropped != home.topLeft()) {
+        // Putting back: the image flies home over the table without it.
+        dragging_ = false;
+        fly(image, dropped, home.topLeft(), true);
+    }
+    endDrag();
+    renderTable();
+    refreshWindow();
+}
+
+void TableView::keyPressEvent(QKeyEvent* event) {
+    if (ctx_.run.isSet(Flag::AnimationRunning)) {
+        ctx_.run.setFlag(Flag::AnimationRunning, 0);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint pt = event->position().toPoint();
+    const PileHit h = pileUnderPoint(ctx_, pt.x(), pt.y());
+    if (event->button() == Qt::LeftButton) tableDoubleClick(ctx_, toHit(h));
+    renderTable();
+    refreshWindow();
+}
+
+}  // namespace tessaro
