@@ -41,18 +41,6 @@ void loadBack(const Register& reg, CardImages& images) {
     loadNamedImage(images.back, "D" + s + number);
 }
 
-namespace {
-void whiteToTransparent(QImage& img) {
-    if (img.isNull()) return;
-    img = img.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            if ((line[x] & 0x00FFFFFFu) == 0x00FFFFFFu) line[x] = qRgba(0, 0, 0, 0);
-    }
-}
-}  // namespace
-
 void loadCardImages(const Register& reg, CardImages& images, bool facesOnly) {
     const std::string s = sizeLetter(reg);
     const QSize size = s.size() == 1 ? cardPixelSize(s[0]) : QSize();
@@ -80,10 +68,6 @@ void loadCardImages(const Register& reg, CardImages& images, bool facesOnly) {
     for (const char* code : markCodes()) loadNamedImage(images.marks[code], "W" + s + code);
     loadNamedImage(images.shadowRight, "SHADOW_" + s + "1");
     loadNamedImage(images.shadowBottom, "SHADOW_" + s + "2");
-    // The shadow strips are black dots on white; white is the see-through
-    // colour, so only the dots darken the table.
-    whiteToTransparent(images.shadowRight);
-    whiteToTransparent(images.shadowBottom);
     loadNamedImage(images.border1, "3D_BORDER_" + s + "1");
     loadNamedImage(images.border2, "3D_BORDER_" + s + "2");
 }

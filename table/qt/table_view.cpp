@@ -146,7 +146,20 @@ int TableView::cardSpeed() const {
 
 bool TableView::shadowsOn() const { return ctx_.reg.read(reg::CardsShadowed) != "N"; }
 
-void TableView::loadImages() { loadCardImages(ctx_.reg, images_, false); }
+void TableView::loadImages() {
+    loadCardImages(ctx_.reg, images_, false);
+    // The shadow strips are black dots on white, and white is their
+    // see-through colour: only the dots darken the table.
+    for (QImage* img : {&images_.shadowRight, &images_.shadowBottom}) {
+        if (img->isNull()) continue;
+        *img = img->convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < img->height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(img->scanLine(y));
+            for (int x = 0; x < img->width(); ++x)
+                if ((line[x] & 0x00FFFFFFu) == 0x00FFFFFFu) line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+}
 
 void TableView::prepareBackground() {
     if (backgroundSource_) {
