@@ -123,7 +123,7 @@ void BM_CanDropOnPile(benchmark::State& state) {
         for (const Query& q : queries) {
             // The drag state is the only thing a drop changes before it asks.
             DragState& drag = q.ctx->drag;
-            drag.singleCard = (q.draggedCards) <= 1;
+            drag.singleCard = q.draggedCards <= 1;
             drag.runTop = q.runTop;
             const bool ok = canDropOnPile(*q.ctx, q.card, q.pile);
             accepted += ok;

@@ -91,7 +91,7 @@ void beginDrag(Context& ctx, int card) {
         }
     }
     ctx.drag.card = card;
-    ctx.drag.singleCard = (cards) <= 1;
+    ctx.drag.singleCard = cards <= 1;
     ctx.drag.runTop = cards > 1 ? top : 0;
 }
 

@@ -379,7 +379,12 @@ void Executor::closingUp(Outcome& out) {
 }
 
 bool Executor::dispatch(int card, std::string_view word, Outcome& out) {
-    auto validCard = [&] { return CardTable::valid(card); };
+    // choice: a card that lies in no pile is refused rather than appended, so
+    // that no move can put a second copy of a card, or a card from outside the
+    // game, on the table.
+    auto validCard = [&] {
+        return CardTable::valid(card) && ctx_.piles.findCard(card, FindAction::None, ctx_.P).where != Where::NotFound;
+    };
     if (startsWith(word, "Mazzo")) return stockOperation(word, out);
     if (startsWith(word, "Dest")) {
         const bool autoplay = startsWith(word, "Dest_Autoplay");

@@ -2,6 +2,7 @@
 
 #include "engine/execute.h"
 #include "engine/history.h"
+#include "stores/random.h"
 #include "exec_support.h"
 
 namespace tessaro::test {
@@ -214,6 +215,8 @@ TEST(ExecuteMisc, UnknownWordsAndBadCardsChangeNothing) {
     EXPECT_FALSE(executeMove(t.ctx, 0, "Dest1"));
     EXPECT_FALSE(executeMove(t.ctx, 109, "Fila2"));
     EXPECT_FALSE(executeMove(t.ctx, 1, "Dest17"));
+    EXPECT_FALSE(executeMove(t.ctx, 60, "Fila2"));  // a card that lies nowhere
+    EXPECT_FALSE(executeMove(t.ctx, 60, "Dest1"));
     EXPECT_EQ(t.pile("Fila1"), "001");
     EXPECT_EQ(t.pile("Dest1"), "");
     EXPECT_EQ(t.ctx.history.undo.records(), 0);
@@ -325,6 +328,44 @@ TEST(ExecuteTail, SoundsFollowTheirSwitchesAndTheMasterSwitch) {
     t.ctx.reg.write(reg::SoundsOn, "N");
     executeMove(t.ctx, 1, "Fila2");
     EXPECT_FALSE(t.log.has("sound Tableau"));
+}
+
+// Whatever is asked of it, the executor neither loses nor copies a card. (The
+// selection words are left out: they treat Dest1 as a list of selected cards
+// that also lie elsewhere, which a game of foundations never asks of them.)
+TEST(ExecuteFuzz, RandomWordsKeepEveryCardExactlyOnce) {
+    const char* words[] = {"Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal", "Dest1", "Dest4", "Dest_Autoplay2", "Fila1",
+                           "Fila7", "Fila9", "Appogg1", "Waste", "Stock02", "Add_Tableaus", "Add_Tableau_03",
+                           "Add_Reserves", "Add_Reserve_1", "Fill_Tableaus", "Selezionate_Fila", "Dest", "Fila",
+                           "Appogg99", ""};
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        LoggedContext t;
+        klondikeRules(t.ctx);
+        setParams(t.ctx, {{368, 1}, {291, 1}, {341, 1}});
+        Random rng(seed);
+        // Deal the 52 cards round the rows and the stock.
+        for (int c = 1; c <= 52; ++c) {
+            const int pile = rng.next(8);
+            t.ctx.piles.append(pile == 7 ? PileRef{PileKind::Stock, kMazzo} : PileRef{PileKind::Row, pile}, c,
+                               t.ctx.cards, rng.next(2) ? '1' : '0');
+        }
+        for (int step = 0; step < 400; ++step) {
+            t.ctx.drag.singleCard = rng.next(2) == 0;
+            executeMove(t.ctx, rng.next(112) - 1, words[rng.next(sizeof words / sizeof *words)]);
+        }
+        std::vector<int> seen(109, 0);
+        for (PileKind kind : {PileKind::Stock, PileKind::Foundation, PileKind::Row, PileKind::Reserve}) {
+            const int n = kind == PileKind::Stock ? kStockPiles
+                          : kind == PileKind::Foundation ? kFoundations
+                          : kind == PileKind::Row        ? kRows
+                                                         : kReserves;
+            for (int i = 0; i < n; ++i) {
+                const std::string& pile = t.ctx.piles.text({kind, i});
+                for (std::size_t at = 0; at + 3 <= pile.size(); at += 3) ++seen[cardAt(pile, at)];
+            }
+        }
+        for (int c = 1; c <= 108; ++c) EXPECT_EQ(seen[c], c <= 52 ? 1 : 0) << "seed " << seed << " card " << c;
+    }
 }
 
 }  // namespace

@@ -95,6 +95,13 @@ TEST(RuleCodes, StepsOfTwoThreeFour) {
         {.name = "61 2 on King other suit", .code = 61, .a = h(13), .b = d(2), .expected = false},
         {.name = "61 3 on King", .code = 61, .a = h(13), .b = h(3), .expected = false},
         {.name = "61 as 25", .code = 61, .a = h(5), .b = h(7), .expected = true},
+        {.name = "42 up in suit", .code = 42, .a = h(4), .b = h(5), .expected = true},
+        {.name = "42 up other suit", .code = 42, .a = h(4), .b = d(5), .expected = false},
+        {.name = "42 two up", .code = 42, .a = h(4), .b = h(6), .expected = false},
+        {.name = "42 a King with a King on foundation T+6", .code = 42, .a = h(12), .b = h(13), .expected = true,
+         .t = 1, .piles = {{"Dest8", {c(12), c(13)}}}},
+        {.name = "42 a King without", .code = 42, .a = h(12), .b = h(13), .expected = false, .t = 1,
+         .piles = {{"Dest8", {c(12)}}}},
         {.name = "43 two up in suit", .code = 43, .a = h(4), .b = h(6), .expected = true},
         {.name = "43 three up", .code = 43, .a = h(4), .b = h(7), .expected = false},
         {.name = "43 other suit", .code = 43, .a = h(4), .b = c(6), .expected = false},
@@ -387,6 +394,8 @@ TEST(RuleCodes, BaseRankFoundations) {
         {.name = "104 foundation 0 closed on a Queen", .code = 104, .a = h(12), .b = h(13), .expected = false, .t = 0},
         {.name = "104 foundation 0 open on a Jack", .code = 104, .a = h(11), .b = h(12), .expected = true, .t = 0},
         {.name = "104 foundation 5 closed on a 5", .code = 104, .a = h(5), .b = h(6), .expected = false, .t = 5},
+        {.name = "104 foundation 11 closed on a Jack", .code = 104, .a = h(11), .b = h(12), .expected = false, .t = 11},
+        {.name = "104 foundation 11 open on a 10", .code = 104, .a = h(10), .b = h(11), .expected = true, .t = 11},
         {.name = "104 foundation 12 never closes", .code = 104, .a = h(12), .b = h(13), .expected = true, .t = 12},
         {.name = "97 T 8: sum of ranks", .code = 97, .a = h(5), .b = c(8), .expected = true, .t = 8,
          .piles = {{"Dest9", {h(5)}}, {"Dest1", {d(3)}}}},
@@ -469,6 +478,37 @@ TEST(RuleCodes, TheWasteAndTheStock) {
          .piles = {{"Appogg3", {d(4)}}}},
         {.name = "94 empty from a row", .code = 94, .a = -1, .b = d(4), .expected = false, .toFoundation = false,
          .piles = {{"Fila3", {d(4)}}}},
+    });
+}
+
+TEST(RuleCodes, UpToTheKingThenDown29) {
+    const std::vector<int> twelve = {h(1), h(2), h(3), h(4), h(5), h(6), h(7), h(8), h(9), h(10), h(11), h(12)};
+    std::vector<int> thirteen = twelve;
+    thirteen.push_back(h(13));
+    std::vector<int> fourteen = thirteen;
+    fourteen.push_back(second(h(13)));
+    const ParamList fourAces = {{51, 81}, {52, 81}, {53, 81}, {54, 81}, {366, 4}};
+    runCases({
+        {.name = "empty: an Ace under the start check", .code = 29, .a = -1, .b = h(1), .expected = true,
+         .emptyCode = 81, .params = fourAces},
+        {.name = "empty: a 2", .code = 29, .a = -1, .b = h(2), .expected = false, .emptyCode = 81, .params = fourAces},
+        {.name = "empty: a third red Ace", .code = 29, .a = -1, .b = h(1), .expected = false, .emptyCode = 81,
+         .piles = {{"Dest2", {d(1)}}, {"Dest3", {second(d(1))}}}, .params = fourAces},
+        {.name = "11 cards: up", .code = 29, .a = h(11), .b = h(12), .expected = true,
+         .piles = {{"Dest1", std::vector<int>(twelve.begin(), twelve.end() - 1)}}},
+        {.name = "12 cards: up", .code = 29, .a = h(12), .b = h(13), .expected = true, .piles = {{"Dest1", twelve}}},
+        {.name = "12 cards: other suit", .code = 29, .a = h(12), .b = d(13), .expected = false,
+         .piles = {{"Dest1", twelve}}},
+        {.name = "12 cards: down", .code = 29, .a = h(12), .b = second(h(11)), .expected = false,
+         .piles = {{"Dest1", twelve}}},
+        {.name = "13 cards: a King", .code = 29, .a = h(13), .b = second(h(13)), .expected = true,
+         .piles = {{"Dest1", thirteen}}},
+        {.name = "13 cards: a Queen", .code = 29, .a = h(13), .b = second(h(12)), .expected = false,
+         .piles = {{"Dest1", thirteen}}},
+        {.name = "14 cards: down", .code = 29, .a = second(h(13)), .b = second(h(12)), .expected = true,
+         .piles = {{"Dest1", fourteen}}},
+        {.name = "14 cards: up", .code = 29, .a = second(h(13)), .b = second(h(1)), .expected = false,
+         .piles = {{"Dest1", fourteen}}},
     });
 }
 
@@ -562,6 +602,10 @@ TEST(RuleCodes, ReserveAndRowLinkedFoundations) {
          .piles = {{"Fila3", {h(5)}}, {"Fila11", {c(2)}}}, .params = {{367, 40}}},
         {.name = "109 Fila3 covered by Appogg3 and Fila11", .code = 109, .a = h(4), .b = h(5), .expected = false,
          .piles = {{"Fila3", {h(5)}}, {"Fila11", {c(2)}}, {"Appogg3", {c(3)}}}, .params = {{367, 40}}},
+        {.name = "109 Fila3 with Fila11 empty", .code = 109, .a = h(4), .b = h(5), .expected = true,
+         .piles = {{"Fila3", {h(5)}}, {"Appogg3", {c(3)}}}, .params = {{367, 40}}},
+        {.name = "109 Fila12 with Fila20 empty", .code = 109, .a = h(4), .b = h(5), .expected = true,
+         .piles = {{"Fila12", {h(5)}}, {"Fila4", {c(3)}}}, .params = {{367, 40}}},
         {.name = "109 Fila12 with Fila4 empty", .code = 109, .a = h(4), .b = h(5), .expected = true,
          .piles = {{"Fila12", {h(5)}}, {"Fila20", {c(2)}}}, .params = {{367, 40}}},
         {.name = "109 Fila12 covered by Fila4 and Fila20", .code = 109, .a = h(4), .b = h(5), .expected = false,
@@ -607,8 +651,10 @@ TEST(RuleCodes, GridsAndHalfBlocks) {
          .t = 1, .piles = {{"Fila2", {h(5)}}, {"Mazzo_Vis", {c(6)}}}},
         {.name = "101 empty row 4 with rows 0-4 empty", .code = 101, .a = -1, .b = h(6), .expected = true,
          .toFoundation = false, .t = 4, .piles = {{"Mazzo_Vis", {h(6)}}}},
-        {.name = "101 empty row 5, row 8 holds cards", .code = 101, .a = -1, .b = h(6), .expected = false,
-         .toFoundation = false, .t = 5, .piles = {{"Fila9", {c(2)}}, {"Mazzo_Vis", {h(6)}}}},
+        {.name = "101 empty row 5, row 9 holds cards", .code = 101, .a = -1, .b = h(6), .expected = false,
+         .toFoundation = false, .t = 5, .piles = {{"Fila10", {c(2)}}, {"Mazzo_Vis", {h(6)}}}},
+        {.name = "101 empty row 15, rows 15-19 empty", .code = 101, .a = -1, .b = h(6), .expected = true,
+         .toFoundation = false, .t = 15, .piles = {{"Fila15", {c(2)}}, {"Mazzo_Vis", {h(6)}}}},
         {.name = "101 empty row 3", .code = 101, .a = -1, .b = h(6), .expected = false, .toFoundation = false,
          .t = 3, .piles = {{"Mazzo_Vis", {h(6)}}}},
         {.name = "102 open: either way", .code = 102, .a = h(5), .b = h(4), .expected = true,

@@ -137,7 +137,7 @@ TEST(EmptyPileCodes, WhatAnEmptyPileAccepts) {
     for (const Case& k : cases) {
         auto ctx = makeContext();
         apply(*ctx, {}, k.piles);
-        ctx->drag.singleCard = (k.single ? 1 : 2) <= 1;
+        ctx->drag.singleCard = k.single;
         EXPECT_EQ(canPlace(*ctx, -1, k.b, k.emptyCode, true, 5, false, false, 2, 0, k.base), k.expected) << k.name;
     }
 }
@@ -171,6 +171,14 @@ TEST(EmptyPileCodes, FoundationStartCountsColoursAndSuits) {
     EXPECT_TRUE(start(0, s(2)));
     EXPECT_FALSE(start(0, s(3)));
     EXPECT_TRUE(foundationStartAllowed(*ctx, 90, s(2)));
+    // Three foundations of code 81 allow one Ace of each colour (3 / 2 = 1).
+    auto three = makeContext();
+    apply(*three, {{366, 3}, {51, 81}, {52, 81}, {53, 81}}, {{"Dest1", {h(1)}}});
+    EXPECT_FALSE(foundationStartAllowed(*three, 81, d(1)));
+    EXPECT_TRUE(foundationStartAllowed(*three, 81, s(1)));
+    // Foundations beyond those in use do not count.
+    three->P.set(54, 81);
+    EXPECT_FALSE(foundationStartAllowed(*three, 81, d(1)));
 }
 
 TEST(CoreSequence, AscendingAndDescendingRows) {
@@ -233,9 +241,9 @@ TEST(FoundationWrapper, SingleCardsLimitsAndSpecialCodes) {
     auto ctx = makeContext();
     apply(*ctx, {{32, 13}, {51, 1}, {67, 1}, {83, 0}}, {{"Dest1", {h(1), h(2)}}, {"Mazzo_Vis", {h(3)}}});
     EXPECT_TRUE(canPlaceOnFoundation(*ctx, 0, h(3)));
-    ctx->drag.singleCard = (3) <= 1;
+    ctx->drag.singleCard = false;
     EXPECT_FALSE(canPlaceOnFoundation(*ctx, 0, h(3))) << "a foundation takes no runs";
-    ctx->drag.singleCard = (1) <= 1;
+    ctx->drag.singleCard = true;
     ctx->P.set(32, 2);
     EXPECT_FALSE(canPlaceOnFoundation(*ctx, 0, h(3))) << "P[32] cards already";
     // Code 20 ignores P[32] and stops at 52 cards.
@@ -292,31 +300,34 @@ TEST(TableauWrapper, RunsCode34AndTheOwnPile) {
     auto ctx = makeContext();
     apply(*ctx, {{33, -1}, {13, -1}, {211, 34}, {212, 34}, {171, 0}, {172, 0}, {51, 1}, {132, -1}},
           {{"Fila1", {h(9)}}, {"Fila3", {c(13), d(8), s(7)}}});
-    ctx->drag.singleCard = (3) <= 1;
+    ctx->drag.singleCard = false;
     EXPECT_FALSE(canPlaceOnTableau(*ctx, 0, d(8))) << "34 takes runs only onto an empty row";
     EXPECT_TRUE(canPlaceOnTableau(*ctx, 1, d(8)));
-    ctx->drag.singleCard = (1) <= 1;
+    ctx->drag.singleCard = true;
     setCards(*ctx, "Fila3", {c(13), d(8)});
     EXPECT_TRUE(canPlaceOnTableau(*ctx, 0, d(8)));
 
-    // A run dropped on its own row is refused by the run top.
-    ctx->P.set(213, 2);
+    // A run dropped on its own row is refused by the run top, even where the
+    // row's code (12) would take anything.
+    ctx->P.set(213, 12);
     ctx->P.set(173, 0);
     setCards(*ctx, "Fila3", {h(9) + 52, c(8), d(7)});
     setCards(*ctx, "Fila1", {s(9)});
-    ctx->drag.singleCard = (3) <= 1;
+    ctx->drag.singleCard = false;
     ASSERT_TRUE(runLengthAllowed(*ctx, c(8), false));
     EXPECT_EQ(ctx->drag.runTop, d(7));
     EXPECT_FALSE(canPlaceOnTableau(*ctx, 2, c(8))) << "onto its own row";
-    ctx->P.set(211, 2);
+    ctx->P.set(211, 12);
     EXPECT_TRUE(canPlaceOnTableau(*ctx, 0, c(8))) << "onto another row";
+    ctx->drag.runTop = 0;
+    EXPECT_TRUE(canPlaceOnTableau(*ctx, 2, c(8))) << "without a recorded run top the rule alone decides";
 }
 
 TEST(TableauWrapper, RunMustFollowTheRowRule) {
     auto ctx = makeContext();
     apply(*ctx, {{33, -1}, {13, -1}, {211, 3}, {171, 0}, {51, 1}},
           {{"Fila1", {s(10)}}, {"Fila2", {h(9), c(8), h(7)}}, {"Fila3", {h(9) + 52, d(8), c(7)}}});
-    ctx->drag.singleCard = (3) <= 1;
+    ctx->drag.singleCard = false;
     ctx->P.set(2, 1);
     EXPECT_TRUE(canPlaceOnTableau(*ctx, 0, h(9))) << "alternating run";
     EXPECT_FALSE(canPlaceOnTableau(*ctx, 0, h(9) + 52)) << "9 and 8 both red";
@@ -389,6 +400,7 @@ TEST(RunLength, EveryLimitOfParameter13) {
         freeCells(*ctx, 2);
         EXPECT_TRUE(runLengthWithin(*ctx, run3, false)) << "no empty row: 2 + 1";
         EXPECT_FALSE(runLengthWithin(*ctx, run4, false));
+        EXPECT_TRUE(runLengthWithin(*ctx, run3, true)) << "no empty row, even for an empty target: 2 + 1";
     }
     {
         auto ctx = setUp(-6);
@@ -418,7 +430,7 @@ TEST(RunLength, EmptyTargetRowUnderMinus5InTheWrapper) {
     for (int r = 4; r <= 10; ++r) setCards(*ctx, "Fila" + std::to_string(r), {d(r)});
     for (int k = 1; k <= 4; ++k) setCards(*ctx, "Appogg" + std::to_string(k), {s(k)});
     ctx->piles.appogg(0).clear();
-    ctx->drag.singleCard = (3) <= 1;
+    ctx->drag.singleCard = false;
     // One free cell, one empty row (Fila2): a run of two may go to the empty row.
     EXPECT_TRUE(canPlaceOnTableau(*ctx, 1, s(11)));
     EXPECT_FALSE(canPlaceOnTableau(*ctx, 1, h(12)));
@@ -542,7 +554,7 @@ TEST(ReserveCells, EveryReserveCode) {
     for (const Case& k : cases) {
         auto ctx = makeContext();
         apply(*ctx, {{332, k.code}}, k.piles);
-        ctx->drag.singleCard = (k.single ? 1 : 2) <= 1;
+        ctx->drag.singleCard = k.single;
         EXPECT_EQ(canDropOnPile(*ctx, k.b, "Appogg2"), k.expected) << k.name;
     }
     auto ctx = makeContext();
