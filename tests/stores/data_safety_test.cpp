@@ -74,7 +74,7 @@ TEST(DataSafety, ScoreFileUpgradeThatCannotBeWrittenKeepsTheOldScores) {
     EXPECT_EQ(dir.listing("DATA"), "STAT_SCR.DAT");  // no temporary file left behind
     // With room on the disk the same file is upgraded.
     EXPECT_TRUE(updateScoreFile(ctx));
-    EXPECT_EQ(dir.read("DATA/STAT_SCR.DAT").substr(0, 28), "[Version]\nVersion=0300\n\n[Sc");
+    EXPECT_EQ(dir.read("DATA/STAT_SCR.DAT").substr(0, 33), "[Version]\nVersion=0300\n\n[Scores]\n");
 }
 
 TEST(DataSafety, SettingsWriteThatCannotBeCompletedKeepsTheOldSettings) {
