@@ -223,7 +223,7 @@ TEST_F(EngineRobustness, AnySixteenBitValues) {
         if (HasFatalFailure()) return;
     }
     std::cout << "[ totals   ] " << totals.dealtCards << " cards dealt, " << totals.actedMoves << " moves\n";
-    EXPECT_GT(totals.dealtCards, 0);
+    EXPECT_GT(totals.actedMoves, 200);
 }
 
 }  // namespace
