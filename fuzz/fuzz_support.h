@@ -17,7 +17,10 @@ inline const std::string& programFolder() {
     static const std::string folder = [] {
         const char* tmp = std::getenv("TMPDIR");
         std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/tessaro-fuzz-XXXXXX";
-        if (!mkdtemp(pattern.data())) std::abort();
+        if (!mkdtemp(pattern.data())) {
+            pattern = "/tmp/tessaro-fuzz-XXXXXX";
+            if (!mkdtemp(pattern.data())) std::abort();
+        }
         std::filesystem::create_directories(pattern + "/DATA");
         return pattern + "/";
     }();
