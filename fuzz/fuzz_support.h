@@ -24,6 +24,12 @@ inline const std::string& programFolder() {
         std::filesystem::create_directories(pattern + "/DATA");
         return pattern + "/";
     }();
+    // The folder goes when the run ends normally (a crash leaves it to look at).
+    static const bool cleanup = std::atexit([] {
+        std::error_code ec;
+        std::filesystem::remove_all(programFolder(), ec);
+    }) == 0;
+    (void)cleanup;
     return folder;
 }
 
