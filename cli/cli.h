@@ -49,4 +49,14 @@ std::string takeOption(Options& o, const std::string& name);
 /// Parses a whole decimal integer or throws UsageError naming what.
 int parseInt(const std::string& text, const std::string& what);
 
+/// Takes the options every command shares (--program-dir, --game, --seed,
+/// --set) out of o.args; throws UsageError for a malformed one.
+void takeCommonOptions(Options& o);
+
+/// Runs one command line (the command name first, then its arguments) with
+/// this default program folder: the command's exit status, 2 with a message
+/// on err for a usage error or a failure.
+int runCommandLine(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+                   std::ostream& err);
+
 }  // namespace tessaro::cli

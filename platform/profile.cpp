@@ -70,6 +70,10 @@ Located locate(const std::vector<std::string>& lines, std::string_view section, 
 }  // namespace
 
 std::string Profile::readString(std::string_view section, std::string_view key, std::string_view fallback) const {
+    // Names in the file are read without the blanks around them; so are the
+    // names asked for, or " Key" could be written but never read.
+    section = trim(section);
+    key = trim(key);
     std::string text;
     if (!readTextFile(path_, text)) return std::string(fallback);
     const auto lines = splitLines(text);
@@ -129,6 +133,8 @@ bool Profile::writeString(std::string_view section, std::string_view key, std::s
         trim(section).empty() || trim(key).empty() || key.find('=') != std::string_view::npos ||
         trim(key).front() == ';' || trim(key).front() == '[')
         return false;
+    section = trim(section);
+    key = trim(key);
     std::string text;
     const bool existed = readTextFile(path_, text);
     // choice: a new file gets this system's line feeds; an existing one keeps

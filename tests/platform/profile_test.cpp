@@ -107,6 +107,17 @@ TEST_F(ProfileTest, WritesThatWouldAddOtherEntriesAreRefused) {
     EXPECT_EQ(p.readString("Preference", "UserDefault", ""), "Bob = [the] ;best");
 }
 
+// Found by fuzzing: a key written with blanks around it was stored as " Key"
+// (read back as "Key") and never found again, so each write added a line.
+TEST_F(ProfileTest, NamesWithBlanksAroundThemAreWrittenAndReadTrimmed) {
+    const Profile p = at("cfg.ini");
+    EXPECT_TRUE(p.writeString(" New ", " Key ", "  value  "));
+    EXPECT_EQ(p.readString(" New ", " Key ", "none"), "value");
+    EXPECT_TRUE(p.writeString("New", "Key", "second"));
+    EXPECT_EQ(p.readString("new", "\tkey", "none"), "second");
+    EXPECT_EQ(dir.read("cfg.ini"), "[New]\nKey=second\n");
+}
+
 TEST_F(ProfileTest, FailedWriteReportsFalseAndLeavesNoTemporaryFile) {
     // A folder stands where the file should be: the rename cannot replace it.
     std::filesystem::create_directory(dir.path("cfg.ini"));
