@@ -6,6 +6,7 @@
 #include "engine/context.h"
 #include "shell/card_table_area.h"
 #include "shell/main_window.h"
+#include "shell/shell_dialogs.h"
 #include "stores/settings.h"
 #include "table/qt/winning_animation.h"
 
@@ -33,10 +34,13 @@ QString memoryScoreSheetText(const MemoryScoreSheet& s) {
 }
 
 void WindowEndGame::showMemoryScoreSheet(const MemoryScoreSheet& sheet) {
-    QMessageBox box(QMessageBox::Information, qstr(sheet.caption), memoryScoreSheetText(sheet), QMessageBox::Ok,
-                    &w_);
-    box.setObjectName(QStringLiteral("frmEndGame"));
-    box.exec();
+    const QString title = qstr(sheet.caption), text = memoryScoreSheetText(sheet);
+    if (auto* dialogs = dynamic_cast<ShellDialogs*>(w_.context().dialogs)) {
+        dialogs->titledInfo(title, text);
+    } else {
+        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, &w_);
+        box.exec();
+    }
     w_.busyCursor(false);
 }
 

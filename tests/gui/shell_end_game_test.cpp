@@ -38,18 +38,11 @@ TEST_F(EndGameTest, WonGameShowsTheSheetThenAnimatesUntilAClickThenOpensTheSelec
     ASSERT_EQ(ctx().endGame, &w().endGame());
     const int openedBefore = selection.opened;
 
-    QString caption, text;
     bool runningSeen = false, filterSeen = false;
     int clicks = 0;
     QTimer poll;
     poll.setInterval(50);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            caption = box->windowTitle();
-            text = box->text();
-            box->accept();
-            return;
-        }
         if (!ctx().run.isSet(Flag::AnimationRunning) || clicks > 0) return;
         runningSeen = true;
         auto* view = static_cast<shell::CardTableArea*>(w().table())->view();
@@ -65,8 +58,10 @@ TEST_F(EndGameTest, WonGameShowsTheSheetThenAnimatesUntilAClickThenOpensTheSelec
     EXPECT_EQ(winCurrentGame(ctx()), 1);
     poll.stop();
 
-    EXPECT_EQ(caption, "Game Won");
-    EXPECT_EQ(text,
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().kind, "titled");
+    EXPECT_EQ(dialogs.shown.back().title, "Game Won");
+    EXPECT_EQ(dialogs.shown.back().text,
               "Pairs\nGrid: 4 x 3\nMatches: 0 x 10 = 0\nMisses: 0 x -2 = 0\nStart: -52\nTotal: " +
                   QString::fromStdString(ctx().reg.read(reg::Score)).trimmed() + "\n(Score to win: 0)");
     EXPECT_TRUE(runningSeen);
@@ -105,18 +100,12 @@ TEST_F(EndGameTest, LostGameShowsTheSheetWithoutAnimation) {
     w().show();
     ASSERT_TRUE(w().openGame(200, "Memory-Up (4x3)", "Player 1", 2, true));
     const int openedBefore = selection.opened;
-    QString caption;
-    QTimer::singleShot(100, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            caption = box->windowTitle();
-            box->accept();
-        }
-    });
     ctx().P.set(49, 0);
     ctx().run.setFlag(Flag::GameInProgress, 1);
     ctx().run.setFlag(Flag::Won, 0);
     EXPECT_EQ(endOfGame(ctx()), 0);
-    EXPECT_EQ(caption, "Game Lost");
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().title, "Game Lost");
     EXPECT_EQ(w().endGame().lastAnimation(), "");
     EXPECT_EQ(selection.opened, openedBefore);
 }
