@@ -174,5 +174,24 @@ TEST_F(EndGameTest, GaugeCountsDownTheForgetMeNotPreviewOnly) {
     EXPECT_EQ(shell::previewSecondsLeft(ctx()), -1);
 }
 
+TEST_F(EndGameTest, ClockTicksDriveTheGaugeUntilThePreviewEnds) {
+    ASSERT_TRUE(start());
+    w().show();
+    ASSERT_TRUE(w().openGame(204, "Forget me not", "Player 1", 2, true));
+    ctx().clock = &ctx().manualClock;
+    ctx().run.setFlag(Flag::ClockRunning, 1);
+    ctx().run.setTime(Time::GameStart, 0.5);
+    ctx().manualClock.now = 0.5 + 3 / 86400.0;
+    w().clockTimerTick();
+    EXPECT_EQ(ctx().clockText, "0:00:03");
+    EXPECT_TRUE(w().pnlGauge_Memory->isVisible());
+    EXPECT_EQ(w().pnlGauge_Memory->findChild<QLabel*>("lblGaugeCount")->text(), "7");
+    // Past ten seconds the cards to remember are hidden and the gauge goes.
+    ctx().manualClock.now = 0.5 + 12 / 86400.0;
+    w().clockTimerTick();
+    EXPECT_TRUE(ctx().cards.faceDown(cardAt(ctx().piles.dest(0), 0)));
+    EXPECT_FALSE(w().pnlGauge_Memory->isVisible());
+}
+
 }  // namespace
 }  // namespace tessaro::test
