@@ -32,6 +32,8 @@
 #include "shell/card_table_area.h"
 #include "shell/table_area.h"
 #include "shell/window_presentation.h"
+#include "shell/preview_gauge.h"
+#include "shell/window_end_game.h"
 #include "stores/catalogue.h"
 #include "stores/open_game.h"
 #include "stores/program_folder.h"
@@ -121,6 +123,8 @@ MainWindow::MainWindow(Context& ctx, ShellEnvironment& env, QWidget* parent)
     if (env_.dialogs) ctx_.dialogs = env_.dialogs;
     presentation_ = std::make_unique<WindowPresentation>(*this);
     ctx_.presentation = presentation_.get();
+    endGame_ = std::make_unique<WindowEndGame>(*this);
+    ctx_.endGame = endGame_.get();
 
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("pnlClient"));
@@ -157,6 +161,7 @@ MainWindow::~MainWindow() {
     if (filterInstalled_) qApp->removeEventFilter(this);
     if (ctx_.shell == this) ctx_.shell = &ctx_.nullShell;
     if (ctx_.presentation == presentation_.get()) ctx_.presentation = &ctx_.nullPresentation;
+    if (ctx_.endGame == endGame_.get()) ctx_.endGame = &ctx_.nullEndGame;
     if (ctx_.dialogs == env_.dialogs) ctx_.dialogs = &ctx_.nullDialogs;
     if (libraryLoaded_) unloadLibrary(libraryPath_);
 }
@@ -417,6 +422,8 @@ void MainWindow::buildHiddenPanels() {
     gauge->addWidget(label(pnlGauge_Memory, "lblGaugeText", QStringLiteral("second(s) remains")));
     auto* bar = new QProgressBar(pnlGauge_Memory);
     bar->setObjectName(QStringLiteral("ProgressBar1"));
+    bar->setRange(0, 10);
+    bar->setTextVisible(false);
     gauge->addWidget(bar);
     pnlGauge_Memory->adjustSize();
     pnlGauge_Memory->hide();
@@ -1027,6 +1034,7 @@ void MainWindow::setUndoGlyphs(bool enabled) {
 void MainWindow::clockTimerTick() {
     // The engine's tick also runs the preview check of Forget me not.
     clockTick(ctx_);
+    updatePreviewGauge(ctx_, pnlGauge_Memory);
 }
 
 void MainWindow::showScoreText() { lblScore->setText(QString::fromStdString(ctx_.reg.read(reg::Score))); }

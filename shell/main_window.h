@@ -29,6 +29,7 @@ namespace tessaro::shell {
 class TableArea;
 class HelpWindow;
 class WindowPresentation;
+class WindowEndGame;
 
 /// Result of the main initialisation.
 enum class InitResult { Ok, NoLibrary, NoRulesFile };
@@ -108,6 +109,8 @@ public:
     int tableCursorCount() const { return cursors_.size(); }
     bool largeIcons() const { return large_; }
     bool smallScreen() const { return env_.screenSize.height() < 500; }
+    /// The window's end-of-game answers (winning animation, score sheet).
+    WindowEndGame& endGame() const { return *endGame_; }
     /// The help window, once opened.
     HelpWindow* helpWindow() const { return help_; }
     /// Lays the table out again and draws it (a resize once the first show is done).
@@ -143,6 +146,7 @@ private:
     ShellEnvironment& env_;
     TableArea* table_ = nullptr;
     std::unique_ptr<WindowPresentation> presentation_;
+    std::unique_ptr<WindowEndGame> endGame_;
     QWidget* central_ = nullptr;
     HelpWindow* help_ = nullptr;
     QString helpFile_;

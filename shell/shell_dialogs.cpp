@@ -18,6 +18,14 @@ bool QtDialogs::confirm(std::string_view text) {
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
 
+void ShellDialogs::titledInfo(const QString& title, const QString& text) {
+    QMessageBox::information(nullptr, title, text, QMessageBox::Ok);
+}
+
+void QtDialogs::titledInfo(const QString& title, const QString& text) {
+    QMessageBox::information(parent_, title, text, QMessageBox::Ok);
+}
+
 void QtDialogs::error(const QString& title, const QString& text) {
     QMessageBox::critical(parent_, title, text, QMessageBox::Ok);
 }

@@ -18,6 +18,8 @@ public:
     /// The advice window: text with an OK button and a "&Don't show this
     /// message box again" check box; true when the box was ticked.
     virtual bool advice(const QString& text) = 0;
+    /// Information box under its own caption (the end-of-game score sheet).
+    virtual void titledInfo(const QString& title, const QString& text);
 };
 
 /// Message boxes on the screen, titled with the program's name.
@@ -30,6 +32,7 @@ public:
     bool confirm(std::string_view text) override;
     void error(const QString& title, const QString& text) override;
     bool advice(const QString& text) override;
+    void titledInfo(const QString& title, const QString& text) override;
 
 private:
     QWidget* parent_;

@@ -22,7 +22,7 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 namespace tessaro::test {
 
 struct Shown {
-    QString kind;  // "info", "confirm", "error", "advice"
+    QString kind;  // "info", "confirm", "error", "advice", "titled"
     QString title;
     QString text;
 };
@@ -35,6 +35,7 @@ public:
         return confirmAnswer;
     }
     void error(const QString& title, const QString& text) override { shown.push_back({"error", title, text}); }
+    void titledInfo(const QString& title, const QString& text) override { shown.push_back({"titled", title, text}); }
     bool advice(const QString& text) override {
         shown.push_back({"advice", {}, text});
         return adviceTicked;

@@ -1,0 +1,41 @@
+#pragma once
+// The main window's answers to the end of a game: the winning animation the
+// settings choose, played on the card table, the Memory score sheet and the
+// game selection that follows a won game.
+#include <QString>
+
+#include "engine/game_ports.h"
+
+namespace tessaro::shell {
+
+class MainWindow;
+
+/// The lines of a Memory score sheet as the information box shows them.
+QString memoryScoreSheetText(const MemoryScoreSheet& sheet);
+
+class WindowEndGame : public EndGamePort {
+public:
+    explicit WindowEndGame(MainWindow& window) : w_(window) {}
+    /// Shows the sheet's values in an information box under the sheet's
+    /// caption; the full score-sheet dialog takes its place once it exists.
+    void showMemoryScoreSheet(const MemoryScoreSheet& sheet) override;
+    /// The selection dialog's tree of won and lost games is not part of the
+    /// window yet, so there is no entry to refresh.
+    bool selectionShowsWonLost() override { return false; }
+    void refreshSelectionEntry(int) override {}
+    /// Plays the animation named by `Winning_Animations` for
+    /// `Winning_Animations_Time` seconds, with the focus on the table.
+    void winningAnimation() override;
+    void openGameSelection() override;
+
+    /// The name and duration the last animation ran with (for the read-outs of tests).
+    const std::string& lastAnimation() const { return lastName_; }
+    int lastSeconds() const { return lastSeconds_; }
+
+private:
+    MainWindow& w_;
+    std::string lastName_;
+    int lastSeconds_ = 0;
+};
+
+}  // namespace tessaro::shell
