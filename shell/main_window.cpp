@@ -559,8 +559,16 @@ InitResult MainWindow::initialise() {
     ctx_.run.setCounter(Counter::MouseMoveStamp, -1);
     // 9. Help file.
     helpFile_ = QString::fromStdString(r.read(reg::ProgramFolder)) + QStringLiteral("solvara.hlp>proc");
-    // 10. The data folder.
-    ensureDataFolder(r);
+    // 10. The data folder. Without it no setting or score could be kept, so
+    //     the program ends rather than run on losing them.
+    if (!ensureDataFolder(r)) {
+        env_.dialogs->error(QStringLiteral("Error"),
+                            QStringLiteral("Cannot create the data folder:\n") +
+                                QString::fromStdString(programFile(r, "Data")) +
+                                QStringLiteral("\nThe program keeps its settings and scores there.\n"
+                                               "Remove the file of that name or reinstall the program."));
+        return InitResult::NoDataFolder;
+    }
     // 11. Settings.
     applySettings();
     // 12. Card table and empty piles.
@@ -581,6 +589,16 @@ InitResult MainWindow::initialise() {
         buildCatalogue(ctx_);
     } catch (const RulesFileError& e) {
         env_.dialogs->error(QStringLiteral("Error"), QString::fromStdString(e.what()));
+        return InitResult::NoRulesFile;
+    }
+    // An empty or garbled file yields no games at all: nothing could be
+    // played, so it ends the program like a missing one.
+    if (ctx_.mainGame.lines().empty()) {
+        env_.dialogs->error(QStringLiteral("Error"),
+                            QStringLiteral("The file is damaged, it holds no games:\n") +
+                                QString::fromStdString(rulesPath) +
+                                QStringLiteral("\nCopy the file into the directory that above is specified\n"
+                                               "or reinstall the program."));
         return InitResult::NoRulesFile;
     }
     // 15. The remembered game.

@@ -32,7 +32,7 @@ class WindowPresentation;
 class WindowEndGame;
 
 /// Result of the main initialisation.
-enum class InitResult { Ok, NoLibrary, NoRulesFile };
+enum class InitResult { Ok, NoLibrary, NoRulesFile, NoDataFolder };
 
 class MainWindow : public QMainWindow, public ShellPort {
     Q_OBJECT

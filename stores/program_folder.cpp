@@ -27,10 +27,11 @@ std::string programFile(const Register& reg, std::string_view relative) {
     return resolvePath(reg.read(reg::ProgramFolder), relative);
 }
 
-void ensureDataFolder(const Register& reg) {
+bool ensureDataFolder(const Register& reg) {
     const std::string dir = programFile(reg, "Data");
     std::error_code ec;
     if (!std::filesystem::is_directory(dir, ec)) std::filesystem::create_directory(dir, ec);
+    return std::filesystem::is_directory(dir, ec);
 }
 
 }  // namespace tessaro

@@ -26,7 +26,9 @@ std::string programFolderProblem(std::string_view folder);
 std::string programFile(const Register& reg, std::string_view relative);
 
 /// Creates the data folder "Data" when no folder of that name (in any case)
-/// exists; a failure is ignored, as the files in it then simply stay missing.
-void ensureDataFolder(const Register& reg);
+/// exists. False when there is still no folder afterwards (something else
+/// stands in its place or it cannot be made): every setting and score would
+/// then be lost without a word.
+bool ensureDataFolder(const Register& reg);
 
 }  // namespace tessaro
