@@ -14,6 +14,7 @@
 #include "table/hit.h"
 #include "table/layout.h"
 #include "table/qt/table_view.h"
+#include "table_game_fixture.h"
 
 namespace tessaro {
 namespace {
@@ -22,25 +23,7 @@ class KlondikeDrag : public test::LibraryTest {
 protected:
     void SetUp() override {
         LibraryTest::SetUp();
-        ctx.reg.initialise(TESSARO_BIN_DIR "/");
-        buildCatalogue(ctx);
-        ctx.reg.writePlain(reg::Game, 1);
-        ctx.reg.write(reg::GameName, ctx.mainGame.name(1));
-        loadRules(ctx);
-        ctx.P.saveChangeable();
-        ctx.reg.write(reg::CardSize, "B");
-        ctx.reg.write(reg::CardFaceSet, "001");
-        ctx.reg.write(reg::CardBack, "001");
-        ctx.reg.write(reg::BackgroundDefault, "Y");
-        ctx.reg.write(reg::SpeedMoveCard, "00");
-        TableHost host;
-        setCardSize(ctx, host);
-        setShadowDepth(ctx);
-        setFanOffsets(ctx);
-        layoutTable(ctx, windowInputs(900, 16, 700, 660, -1, 1280, 1024));
-        view = std::make_unique<TableView>(ctx, nullptr, QSize(1280, 1024));
-        view->resize(900, 700);
-        view->loadImages();
+        view = test::tableForGame(ctx, 1, 900, 700);
         view->show();
         // Seven of clubs in the first row, six of hearts in the second.
         test::setPile(ctx, "Fila1", "0331");

@@ -9,6 +9,7 @@
 #include "engine/context.h"
 #include "engine/new_game.h"
 #include "library_fixture.h"
+#include "table_game_fixture.h"
 #include "stores/catalogue.h"
 #include "stores/rules_file.h"
 #include "table/geometry.h"
@@ -26,26 +27,7 @@ class MemoryTable : public test::LibraryTest {
 protected:
     void SetUp() override {
         LibraryTest::SetUp();
-        ctx.reg.initialise(TESSARO_BIN_DIR "/");
-        buildCatalogue(ctx);
-        ctx.reg.writePlain(reg::Game, 201);
-        ctx.reg.write(reg::GameName, ctx.mainGame.name(201));
-        loadRules(ctx);
-        ctx.P.saveChangeable();
-        ctx.reg.write(reg::CardSize, "B");
-        ctx.reg.write(reg::CardFaceSet, "001");
-        ctx.reg.write(reg::CardBack, "001");
-        ctx.reg.write(reg::BackgroundDefault, "Y");
-        ctx.reg.write(reg::CardsShadowed, "Y");
-        ctx.reg.write(reg::SpeedMoveCard, "00");
-        TableHost host;
-        setCardSize(ctx, host);
-        setShadowDepth(ctx);
-        setFanOffsets(ctx);
-        layoutTable(ctx, windowInputs(kWidth, 16, kHeight, kHeight - 40, -1, 1280, 1024));
-        view = std::make_unique<TableView>(ctx, nullptr, QSize(1280, 1024));
-        view->resize(kWidth, kHeight);
-        view->loadImages();
+        view = test::tableForGame(ctx, 201, kWidth, kHeight);
         ctx.reg.write(reg::DealNumber, "1234567890123");
         newGame(ctx, 1, false, 1, false);
     }
