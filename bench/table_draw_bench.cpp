@@ -135,6 +135,7 @@ void BM_CardFlightFrame(benchmark::State& state) {
         if (x > 1700 || x < 100) step = -step;
         t.view->flightFrame(card, QPoint(x, 300));
     }
+    state.counters["shown"] = t.view->isVisible() ? 1 : 0;
     t.view->hide();
 }
 BENCHMARK(BM_CardFlightFrame)->Unit(benchmark::kMicrosecond);

@@ -176,9 +176,11 @@ void TableView::prepareBackground() {
         back_ = background_.copy();
         return;
     }
+    // Drawn once, into the background buffer; every table draw starts by
+    // copying it to the back buffer.
     BackgroundTarget target;
-    target.canvas = &back_;
-    target.backgroundBuffer = &background_;
+    target.canvas = &background_;
+    target.backgroundBuffer = nullptr;
     target.backBufferWidth = back_.width();
     target.screenHeight = back_.height();
     drawBackground(ctx_, target);
@@ -400,7 +402,14 @@ void TableView::renderPiles() {
     auto fanned = [&](PileRef p, int type, int index) {
         if (!ctx_.layout.position(p).placed()) return;
         if (visibleCards(p) == 0) {
-            emptyMark(p, type, index);
+            // A pile of gaps only (a cleared Memory row) is not empty: the
+            // table shows through. Cards still to be dealt leave the mark,
+            // except in the grids whose cards lie apart.
+            const std::string& t = ctx_.piles.text(p);
+            bool gaps = false;
+            for (std::size_t k = 0; k + 3 <= t.size(); k += 3) gaps |= cardAt(t, k) <= 0;
+            const bool dealing = !t.empty();
+            if (!gaps && !(dealing && ctx_.P[3] == 4)) emptyMark(p, type, index);
             return;
         }
         const int count = ctx_.piles.count(p);

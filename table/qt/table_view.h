@@ -62,7 +62,8 @@ public:
 
     /// Loads the card pictures of the current card size, set and back.
     void loadImages();
-    /// Draws the background into the background buffer (and the back buffer).
+    /// Draws the background into the background buffer; the next table draw
+    /// copies it to the back buffer.
     void prepareBackground();
     /// Takes the background from a picture another part of the window draws
     /// (the main window's table area) instead of drawing it itself.
