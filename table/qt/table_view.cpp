@@ -931,14 +931,24 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint dropped = dragPos_;
     const QImage image = dragImage_;
     const QRect home = dragHome_;
-    const std::string source = dragSource_;
+    const std::set<int> run = hidden_;
     applyCursor(false);
     pressedPile_.clear();
+    if (wasDragging) {
+        // From here the table shows the run where the engine keeps it: at
+        // its new place once the move is executed (the end of the game may
+        // follow at once, with its dialogs over the table), else at home.
+        dragging_ = false;
+        dragShown_ = false;
+        hidden_.clear();
+    }
     const bool moved = tableRelease(ctx_, candidates);
     if (wasDragging && !moved && dropped != home.topLeft()) {
         // Putting back: the image flies home over the table without it.
-        dragging_ = false;
+        hidden_ = run;
+        renderTable();
         fly(image, dropped, home.topLeft(), true);
+        hidden_.clear();
     }
     endDrag();
     renderTable();
