@@ -291,18 +291,20 @@ void TableView::drawEmptyMark(int type, int x, int y, int index) {
         if (code.empty()) code = "004";
         break;
     case 5:
-        if (P[331 + index] == 4) code = "001";
+        if (P[331 + index] == 4) code = "_TABLEAU";
         else if (P[331] == 9) code = "009";
         else if (P[331] == 8) code = rankSymbol(13);
         else if (P[331 + index] == 88) code = rankSymbol(11);
         else if (P[331 + index] == 89) code = rankSymbol(12);
         else if (P[331 + index] == 90) code = rankSymbol(13);
         else if (P[331 + index] == 107) code = rankSymbol(1);
-        else code = "005";
+        else code = "001";
         break;
     case 6:
+        // The rank symbol of the row's base code; without one, the empty-row
+        // mark for a row with a base code and reserve mark A for one without.
         code = rankSymbol(P[131 + index]);
-        if (code.empty()) code = P[131 + index] != 0 ? "_TABLEAU" : "001";
+        if (code.empty()) code = P[131 + index] != 0 ? "004" : "_TABLEAU";
         break;
     default: code = "_WASTE"; break;
     }
