@@ -268,3 +268,49 @@ TEST_F(KlondikeInput, MarkedCardCarriesDiagonalLinesUntilTheTableIsDrawnAgain) {
 
 }  // namespace
 }  // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+// Keeps what the table holds when the engine plays the sound of a move: by
+// then the move is done and the piles are drawn again.
+class SnapshotOnSound : public SoundPort {
+public:
+    explicit SnapshotOnSound(const TableView*& view) : view_(view) {}
+    void play(std::string_view name) override {
+        if (name == "Tableau" && view_) table = view_->backBuffer().copy();
+    }
+    QImage table;
+
+private:
+    const TableView*& view_;
+};
+
+TEST_F(KlondikeInput, DroppedCardIsDrawnAtItsNewPlaceWhileTheEngineFinishesTheMove) {
+    const TableView* shown = view.get();
+    SnapshotOnSound snapshot(shown);
+    ctx.sound = &snapshot;
+    ctx.reg.write(reg::SoundsOn, "Y");
+    ctx.reg.write(reg::SoundTableau, "Y");
+    test::setPile(ctx, "Fila1", "0331");
+    test::setPile(ctx, "Fila2", "0061");
+    view->drawTable(true, false);
+    const QPoint from = rectOf(6).center();
+    const QPoint onto = rectOf(33).center() + QPoint(0, 15);
+    QTest::mousePress(view.get(), Qt::LeftButton, Qt::NoModifier, from);
+    for (int i = 1; i <= 4; ++i) move(from + (onto - from) * i / 4);
+    QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::NoModifier, onto);
+    ASSERT_EQ(ctx.piles.text({PileKind::Row, 0}), "033006");
+    ASSERT_FALSE(snapshot.table.isNull());
+    const QRect placed = rectOf(6);
+    // Its lowest rows, below the seven it lies on.
+    int same = 0;
+    for (int y = 86; y < 93; ++y)
+        for (int x = 3; x < 68; ++x) same += snapshot.table.pixel(placed.topLeft() + QPoint(x, y)) == face(6, {x, y});
+    EXPECT_EQ(same, 7 * 65);
+    // Its old place already shows what it shows once all is done: the row's empty mark.
+    EXPECT_EQ(snapshot.table.pixel(from), view->backBuffer().pixel(from));
+}
+
+}  // namespace
+}  // namespace tessaro
