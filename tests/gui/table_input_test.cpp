@@ -314,3 +314,27 @@ TEST_F(KlondikeInput, DroppedCardIsDrawnAtItsNewPlaceWhileTheEngineFinishesTheMo
 
 }  // namespace
 }  // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+TEST_F(KlondikeInput, JokerCaptionStaysOverItsFoundationUntilTakenAway) {
+    view->drawTable(true, false);
+    const QPoint dest(ctx.layout.dest[0].x, ctx.layout.dest[0].y);
+    const QRect strip(dest.x() + 71 / 2 - 29, dest.y() - 18, 59, 14);
+    ASSERT_GE(strip.top(), 0);
+    const QImage table = view->backBuffer().copy(strip);
+    view->showJokerCaption(0, 1, 12);
+    EXPECT_EQ(view->backBuffer().pixel(strip.topLeft() + QPoint(1, 1)), qRgb(255, 255, 255));
+    EXPECT_NE(view->backBuffer().copy(strip), table);
+    // Another pile drawn again keeps the caption.
+    test::setPile(ctx, "Fila1", "0061");
+    view->drawPile({PileKind::Row, 0});
+    EXPECT_EQ(view->backBuffer().pixel(strip.topLeft() + QPoint(1, 1)), qRgb(255, 255, 255));
+    // A rank outside 1-13 takes it away.
+    view->showJokerCaption(0, 1, 0);
+    EXPECT_EQ(view->backBuffer().copy(strip), table);
+}
+
+}  // namespace
+}  // namespace tessaro
