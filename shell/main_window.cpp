@@ -875,8 +875,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::relayout() {
     if (ctx_.P.cards() != 0) {
-        const LayoutInputs in = windowInputs(table_->width(), table_->scrollBarWidth(), table_->height(), table_->height(), -1,
-                                             env_.screenSize.width(), env_.screenSize.height());
+        const LayoutInputs in = windowInputs(table_->width(), table_->scrollBarWidth(), table_->height(),
+                                             table_->height(), -1, env_.screenSize.width(), env_.screenSize.height());
         layoutTable(ctx_, in);
     }
     table_->drawTable(true);
@@ -1157,8 +1157,8 @@ void MainWindow::hidePilesSizeTip() {
 
 void MainWindow::prepareTable() {
     WindowTableHost host(*this);
-    const LayoutInputs in = windowInputs(table_->width(), table_->scrollBarWidth(), table_->height(), table_->height(), -1,
-                                         env_.screenSize.width(), env_.screenSize.height());
+    const LayoutInputs in = windowInputs(table_->width(), table_->scrollBarWidth(), table_->height(),
+                                         table_->height(), -1, env_.screenSize.width(), env_.screenSize.height());
     tessaro::prepareTable(ctx_, host, in);
 }
 

@@ -481,7 +481,8 @@ void TableView::invertRect(const QRect& windowRect) {
     const int c = cornerSize(ctx_.layout.cardW);
     const QRect card = windowRect.translated(0, scroll());
     auto mend = [&](int x, int y) {
-        if (back_.rect().contains(x, y) && background_.rect().contains(x, y)) back_.setPixel(x, y, background_.pixel(x, y));
+        if (back_.rect().contains(x, y) && background_.rect().contains(x, y))
+            back_.setPixel(x, y, background_.pixel(x, y));
     };
     const int l = card.left(), r = card.right(), t = card.top(), b = card.bottom();
     for (const auto& [cx, cy, dx, dy] : {std::tuple{l, t, 1, 1}, std::tuple{r, t, -1, 1}, std::tuple{l, b, 1, -1},
@@ -550,7 +551,8 @@ void TableView::renderOverlays() {
         if (auto ref = pileByName(pressedPile_)) drawPressedLook(*ref);
     // The card shown whole over its row while the right button is held.
     if (peekCard_ != 0 && !hidden_.count(peekCard_) && ctx_.cards.faceUp(peekCard_))
-        if (const auto place = cardPlace(ctx_, peekCard_)) drawCardFace(peekCard_, place->rect.left, place->rect.top, false);
+        if (const auto place = cardPlace(ctx_, peekCard_))
+            drawCardFace(peekCard_, place->rect.left, place->rect.top, false);
 }
 
 void TableView::invertCard(int card, bool selected) {
