@@ -4,6 +4,8 @@
 #include "shell/table_area.h"
 #include "table/qt/table_view.h"
 
+class QScrollBar;
+
 namespace tessaro::shell {
 
 class CardTableArea : public TableArea {
@@ -14,12 +16,24 @@ public:
     TableView* view() const { return view_; }
     void drawTable(bool background) override;
     void cardSizeChanged() override;
+    /// The width of the vertical scroll bar, shown or not: the table is laid
+    /// out beside it.
+    int scrollBarWidth() const override;
+    /// The vertical scroll bar `scrBarMain`.
+    QScrollBar* scrollBar() const { return scrBarMain_; }
+    /// Shows the scroll bar when the lowest card drawn lies below the
+    /// area's bottom edge, with a range that reaches it; hides it otherwise.
+    void updateScrollBar();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void placeChildren();
+
     TableView* view_ = nullptr;
+    QScrollBar* scrBarMain_ = nullptr;
 };
 
 }  // namespace tessaro::shell

@@ -138,6 +138,7 @@ MainWindow::MainWindow(Context& ctx, ShellEnvironment& env, QWidget* parent)
     buildReadouts();
     table_ = new CardTableArea(ctx_, central_);
     table_->setDisplay(env_.screenSize, env_.manyColours());
+    static_cast<CardTableArea*>(table_)->view()->setCursorSource([this](int n) { return tableCursor(n); });
     column->addWidget(pnlTB);
     column->addWidget(pnlTB1);
     column->addWidget(table_, 1);
@@ -888,8 +889,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::relayout() {
     if (ctx_.P.cards() != 0) {
-        const LayoutInputs in = windowInputs(table_->width(), 0, table_->height(), table_->height(), -1,
-                                             env_.screenSize.width(), env_.screenSize.height());
+        const LayoutInputs in = windowInputs(table_->width(), table_->scrollBarWidth(), table_->height(),
+                                             table_->height(), -1, env_.screenSize.width(), env_.screenSize.height());
         layoutTable(ctx_, in);
     }
     table_->drawTable(true);
@@ -1170,8 +1171,8 @@ void MainWindow::hidePilesSizeTip() {
 
 void MainWindow::prepareTable() {
     WindowTableHost host(*this);
-    const LayoutInputs in = windowInputs(table_->width(), 0, table_->height(), table_->height(), -1,
-                                         env_.screenSize.width(), env_.screenSize.height());
+    const LayoutInputs in = windowInputs(table_->width(), table_->scrollBarWidth(), table_->height(),
+                                         table_->height(), -1, env_.screenSize.width(), env_.screenSize.height());
     tessaro::prepareTable(ctx_, host, in);
 }
 

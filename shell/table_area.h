@@ -28,6 +28,8 @@ public:
     virtual void drawTable(bool background);
     /// The card size changed: card pictures are taken again.
     virtual void cardSizeChanged() {}
+    /// The width of the table's vertical scroll bar (none here).
+    virtual int scrollBarWidth() const { return 0; }
 
     /// The off-screen table picture and the background picture.
     const QImage& tablePicture() const { return table_; }

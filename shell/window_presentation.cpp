@@ -40,6 +40,15 @@ void WindowPresentation::drawTable(bool background, bool dealAnimation) {
     }
     w_.table()->drawTable(background);
 }
+void WindowPresentation::invertCard(int card, bool selected) {
+    if (auto* v = cards(w_)) v->invertCard(card, selected);
+}
+void WindowPresentation::showJokerCaption(int foundation, int suit, int rank) {
+    if (auto* v = cards(w_)) v->showJokerCaption(foundation, suit, rank);
+}
+void WindowPresentation::markCard(int card) {
+    if (auto* v = cards(w_)) v->markCard(card);
+}
 void WindowPresentation::showScore() { w_.showScoreText(); }
 void WindowPresentation::showClock() { w_.showClockText(); }
 

@@ -19,6 +19,9 @@ public:
     void showScore() override;
     void showClock() override;
     void wait(int ms, Wait how) override;
+    void invertCard(int card, bool selected) override;
+    void showJokerCaption(int foundation, int suit, int rank) override;
+    void markCard(int card) override;
 
 private:
     MainWindow& w_;

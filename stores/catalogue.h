@@ -62,6 +62,7 @@ public:
     // --- settings kept in the catalogue object (copied at start-up)
 
     int highlightMark = 0;        ///< HighLights_Foundations_Mark
+    int highlightColour = 0;      ///< HighLights_Foundations_Color
     int randomGameType = 2;       ///< Random_Game_Type (written back at close)
     int autoplayScope = 1;        ///< AutoPlay_All_Games: 1 one choice, 2 per game
     int fastSearchType = 0;       ///< Games_Fast_Search_Type

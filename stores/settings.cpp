@@ -115,6 +115,7 @@ void loadSettings(Context& ctx, const DisplayInfo& display) {
 
     MainGame& g = ctx.mainGame;
     g.highlightMark = ini.readInt(pref, "HighLights_Foundations_Mark", 0);
+    g.highlightColour = ini.readInt(pref, "HighLights_Foundations_Color", 0);
     g.statisticsDisabled = ini.readString(pref, "Disable_Statistics", "N") == "Y" ? 1 : 0;
     g.randomGameType = ini.readInt(section::Settings, "Random_Game_Type", 2);
     g.fastSearchType = ini.readInt(section::Settings, "Games_Fast_Search_Type", 0);

@@ -14,6 +14,7 @@
 #include "engine/cards.h"
 #include "engine/context.h"
 #include "engine/input.h"
+#include "engine/selection.h"
 #include "engine/sounds.h"
 #include "table/geometry.h"
 #include "table/layout.h"
@@ -49,6 +50,9 @@ int edgeSteps(int cards, bool foundation) {
 }
 
 bool squaredPile(PileRef p) { return p.kind == PileKind::Stock || p.kind == PileKind::Foundation; }
+
+// The dark edge of a pressed pile.
+const QColor kPressedEdge(64, 64, 64);
 
 }  // namespace
 
@@ -172,9 +176,11 @@ void TableView::prepareBackground() {
         back_ = background_.copy();
         return;
     }
+    // Drawn once, into the background buffer; every table draw starts by
+    // copying it to the back buffer.
     BackgroundTarget target;
-    target.canvas = &back_;
-    target.backgroundBuffer = &background_;
+    target.canvas = &background_;
+    target.backgroundBuffer = nullptr;
     target.backBufferWidth = back_.width();
     target.screenHeight = back_.height();
     drawBackground(ctx_, target);
@@ -285,18 +291,20 @@ void TableView::drawEmptyMark(int type, int x, int y, int index) {
         if (code.empty()) code = "004";
         break;
     case 5:
-        if (P[331 + index] == 4) code = "001";
+        if (P[331 + index] == 4) code = "_TABLEAU";
         else if (P[331] == 9) code = "009";
         else if (P[331] == 8) code = rankSymbol(13);
         else if (P[331 + index] == 88) code = rankSymbol(11);
         else if (P[331 + index] == 89) code = rankSymbol(12);
         else if (P[331 + index] == 90) code = rankSymbol(13);
         else if (P[331 + index] == 107) code = rankSymbol(1);
-        else code = "005";
+        else code = "001";
         break;
     case 6:
+        // The rank symbol of the row's base code; without one, the empty-row
+        // mark for a row with a base code and reserve mark A for one without.
         code = rankSymbol(P[131 + index]);
-        if (code.empty()) code = P[131 + index] != 0 ? "_TABLEAU" : "001";
+        if (code.empty()) code = P[131 + index] != 0 ? "004" : "_TABLEAU";
         break;
     default: code = "_WASTE"; break;
     }
@@ -396,7 +404,14 @@ void TableView::renderPiles() {
     auto fanned = [&](PileRef p, int type, int index) {
         if (!ctx_.layout.position(p).placed()) return;
         if (visibleCards(p) == 0) {
-            emptyMark(p, type, index);
+            // A pile of gaps only (a cleared Memory row) is not empty: the
+            // table shows through. Cards still to be dealt leave the mark,
+            // except in the grids whose cards lie apart.
+            const std::string& t = ctx_.piles.text(p);
+            bool gaps = false;
+            for (std::size_t k = 0; k + 3 <= t.size(); k += 3) gaps |= cardAt(t, k) <= 0;
+            const bool dealing = !t.empty();
+            if (!gaps && !(dealing && ctx_.P[3] == 4)) emptyMark(p, type, index);
             return;
         }
         const int count = ctx_.piles.count(p);
@@ -419,6 +434,171 @@ void TableView::renderTable() {
         p.drawImage(0, 0, background_);
     }
     renderPiles();
+    renderOverlays();
+    ctx_.mainGame.lowestDrawnBottom = lowest_;
+}
+
+std::optional<QRect> TableView::placeOutsideFoundations(int card) const {
+    const int w = ctx_.layout.cardW;
+    const int h = ctx_.layout.cardH;
+    auto search = [&](PileRef p) -> std::optional<QRect> {
+        if (!ctx_.layout.position(p).placed()) return std::nullopt;
+        const std::string& t = ctx_.piles.text(p);
+        const int count = static_cast<int>(t.size() / 3);
+        for (int k = count - 1; k >= 0; --k) {
+            if (cardAt(t, static_cast<std::size_t>(k) * 3) != card) continue;
+            // Stock piles show only their top card.
+            if (p.kind == PileKind::Stock && k != count - 1) return std::nullopt;
+            const std::string name = pileName(p);
+            const int skip = p.kind == PileKind::Stock ? 0 : count - 1 - k;
+            const int x = cardX(ctx_, name, skip, false);
+            const int y = cardY(ctx_, name, skip, false);
+            if (!onTable(x) || !onTable(y)) return std::nullopt;
+            return QRect(x, y, w, h);
+        }
+        return std::nullopt;
+    };
+    for (int i = 0; i < inUse(ctx_.P.rows(), kRows); ++i)
+        if (auto r = search({PileKind::Row, i})) return r;
+    for (int i = 0; i < inUse(ctx_.P.reserves(), kReserves); ++i)
+        if (auto r = search({PileKind::Reserve, i})) return r;
+    for (int i = kMazzoVis; i >= kMazzo; --i)
+        if (auto r = search({PileKind::Stock, i})) return r;
+    return std::nullopt;
+}
+
+void TableView::invertRect(const QRect& windowRect) {
+    const QRect onBuffer = windowRect.translated(0, scroll()).intersected(back_.rect());
+    if (onBuffer.isEmpty()) return;
+    QImage part = back_.copy(onBuffer);
+    part.invertPixels();
+    {
+        QPainter p(&back_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(onBuffer.topLeft(), part);
+    }
+    // The four corners show the table, as they do on every card.
+    const int c = cornerSize(ctx_.layout.cardW);
+    const QRect card = windowRect.translated(0, scroll());
+    auto mend = [&](int x, int y) {
+        if (back_.rect().contains(x, y) && background_.rect().contains(x, y))
+            back_.setPixel(x, y, background_.pixel(x, y));
+    };
+    const int l = card.left(), r = card.right(), t = card.top(), b = card.bottom();
+    for (const auto& [cx, cy, dx, dy] : {std::tuple{l, t, 1, 1}, std::tuple{r, t, -1, 1}, std::tuple{l, b, 1, -1},
+                                         std::tuple{r, b, -1, -1}}) {
+        mend(cx, cy);
+        if (c == 3) {
+            mend(cx + dx, cy);
+            mend(cx, cy + dy);
+        }
+    }
+}
+
+void TableView::drawPressedLook(PileRef pile) {
+    const auto& pos = ctx_.layout.position(pile);
+    if (!pos.placed()) return;
+    const std::string name = pileName(pile);
+    const int x = cardX(ctx_, name, 0, false);
+    const int y = cardY(ctx_, name, 0, false) + scroll();
+    const int w = ctx_.layout.cardW;
+    const int h = ctx_.layout.cardH;
+    // choice: the pressed pile looks like a sunken button: what lies there
+    // moves two pixels right and down, under a dark edge at the top and the left.
+    const QRect area(x, y, w, h);
+    const QImage before = back_.copy(area);
+    QPainter p(&back_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(x, y, background_, x, y, w, h);
+    p.drawImage(QRect(x + 2, y + 2, w - 2, h - 2), before, QRect(0, 0, w - 2, h - 2));
+    p.fillRect(QRect(x, y, w, 2), kPressedEdge);
+    p.fillRect(QRect(x, y, 2, h), kPressedEdge);
+}
+
+void TableView::renderOverlays() {
+    // The selection of the selection games: each selected card face up at its
+    // place, inverted.
+    if (selectionGame(ctx_)) {
+        const std::string& list = ctx_.piles.dest(0);
+        for (std::size_t k = 0; k + 3 <= list.size(); k += 3) {
+            const int card = cardAt(list, k);
+            if (card <= 0 || hidden_.count(card)) continue;
+            const auto place = placeOutsideFoundations(card);
+            if (!place) continue;
+            drawCardFace(card, place->x(), place->y(), false);
+            invertRect(*place);
+        }
+    }
+    // Marked cards (the correct answers of "Forget me not").
+    const QColor markColour = highlightColour(markStyle_.colourIndex, QColor(0, 0, 0));
+    for (int card : marked_) {
+        if (hidden_.count(card)) continue;
+        const auto place = cardPlace(ctx_, card);
+        if (!place) continue;
+        const CardRect r = place->rect;
+        drawHighlightMark(back_, QRect(r.left, r.top + scroll(), r.right - r.left, r.bottom - r.top), markStyle_.mark,
+                          markColour);
+    }
+    // Joker captions above their foundations.
+    captions_.reset();
+    for (const auto& [f, suitRank] : jokerCaptions_) {
+        const PileRef ref{PileKind::Foundation, f};
+        if (!ctx_.layout.position(ref).placed()) continue;
+        captions_.show(f, QPoint(ctx_.layout.position(ref).x, ctx_.layout.windowY(ref)), ctx_.layout.cardW,
+                       suitRank.first, 0, suitRank.second, back_, background_, scroll());
+    }
+    if (!pressedPile_.empty() && ctx_.mainGame.stockPressed)
+        if (auto ref = pileByName(pressedPile_)) drawPressedLook(*ref);
+    // The card shown whole over its row while the right button is held.
+    if (peekCard_ != 0 && !hidden_.count(peekCard_) && ctx_.cards.faceUp(peekCard_))
+        if (const auto place = cardPlace(ctx_, peekCard_))
+            drawCardFace(peekCard_, place->rect.left, place->rect.top, false);
+}
+
+void TableView::invertCard(int card, bool selected) {
+    (void)selected;  // the selection list (first foundation) says which cards show inverted
+    if (!CardTable::valid(card)) return;
+    renderTable();
+    refreshWindow();
+}
+
+void TableView::showJokerCaption(int foundation, int suit, int rank) {
+    if (foundation < 0 || foundation >= kFoundations) return;
+    if (rank < 1 || rank > 13) jokerCaptions_.erase(foundation);
+    else jokerCaptions_[foundation] = {suit, rank};
+    renderTable();
+    refreshWindow();
+}
+
+void TableView::markCard(int card) {
+    if (!CardTable::valid(card)) return;
+    // choice: the mark of completed foundations chosen in the settings; the
+    // diagonal lines when none is chosen, so that a correct answer always shows.
+    const int mark = ctx_.mainGame.highlightMark;
+    markStyle_.mark = mark >= 1 && mark <= 5 ? mark : 1;
+    markStyle_.colourIndex = ctx_.mainGame.highlightColour;
+    marked_.insert(card);
+    renderTable();
+    refreshWindow();
+}
+
+void TableView::setScroll(int offset) {
+    if (offset < 0) offset = 0;
+    if (offset == ctx_.layout.scroll) return;
+    ctx_.layout.scroll = offset;
+    // The back buffer stays as it is (table coordinates); the places cards
+    // were drawn at move on the window.
+    renderTable();
+    refreshWindow();
+}
+
+void TableView::applyCursor(bool holding) {
+    const int number = ctx_.reg.readInt(reg::Cursor, 10);
+    if (number == 10 || !cursorSource_) {
+        unsetCursor();
+        return;
+    }
+    setCursor(cursorSource_(holding ? number + 10 : number));
 }
 
 void TableView::refreshWindow() {
@@ -464,17 +644,22 @@ void TableView::fly(const QImage& image, QPoint from, QPoint to, bool fast) {
     const auto path = flightPath(from.x(), from.y(), to.x(), to.y(), ctx_.layout.cardW, ctx_.layout.cardH, fast);
     int delay = cardSpeed();
     if (fast) delay /= 4;
-    dragImage_ = image;
-    dragShown_ = true;
     for (const auto& step : path) {
-        // Only the old and the new place of the image are painted again.
-        const QRect old(dragPos_, dragImage_.size());
-        dragPos_ = QPoint(step.x, step.y);
-        if (isVisible()) repaint(QRegion(old) + QRegion(QRect(dragPos_, dragImage_.size())));
+        flightFrame(image, QPoint(step.x, step.y));
         if (delay > 0) wait(delay, Wait::Blocking);
     }
     dragShown_ = false;
     lastFlightEnd_ = QPoint(path.back().x, path.back().y);
+}
+
+void TableView::flightFrame(const QImage& image, QPoint at) {
+    dragImage_ = image;
+    dragShown_ = true;
+    // Only the old and the new place of the image are painted again: the
+    // strips it left show the back buffer, the new place the image.
+    const QRect old(dragPos_, dragImage_.size());
+    dragPos_ = at;
+    if (isVisible()) repaint(QRegion(old) + QRegion(QRect(dragPos_, dragImage_.size())));
 }
 
 void TableView::flyCard(int card, PileRef to) {
@@ -501,6 +686,33 @@ void TableView::flyCard(int card, PileRef to) {
 
 void TableView::drawTable(bool background, bool dealAnimation) {
     ctx_.layout.scroll = 0;
+    lowest_ = 0;
+    peekCard_ = 0;
+    marked_.clear();
+    drawTableBody(background, dealAnimation);
+    if (growBuffers()) {
+        prepareBackground();
+        renderTable();
+        refreshWindow();
+    }
+    ctx_.mainGame.lowestDrawnBottom = lowest_;
+    if (tableDrawn_) tableDrawn_();
+}
+
+bool TableView::growBuffers() {
+    // A table taller than the screen still fits the back buffer, so that the
+    // scroll bar can reach its lowest cards.
+    constexpr int kMargin = 30;
+    if (lowest_ + kMargin <= back_.height()) return false;
+    const QSize size(back_.width(), lowest_ + kMargin);
+    back_ = QImage(size, QImage::Format_RGB32);
+    background_ = QImage(size, QImage::Format_RGB32);
+    back_.fill(Qt::black);
+    background_.fill(Qt::black);
+    return true;
+}
+
+void TableView::drawTableBody(bool background, bool dealAnimation) {
     if (background) prepareBackground();
     if (!dealAnimation) {
         renderTable();
@@ -664,10 +876,22 @@ void TableView::mousePressEvent(QMouseEvent* event) {
                                : event->button() == Qt::MiddleButton ? MouseButton::Middle
                                                                      : MouseButton::Left;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    const bool acted = tablePress(ctx_, button, ctrl, toHit(h));
-    stockPressedHere_ = ctx_.mainGame.stockPressed != 0;
-    if (ctx_.drag.card != 0 && button == MouseButton::Left) startDrag(ctx_.drag.card, pt);
-    if (!acted && !dragging_ && !stockPressedHere_) QApplication::beep();
+    const bool inProgress = ctx_.run.isSet(Flag::GameInProgress);
+    // The engine beeps for a press that does nothing (through the shell).
+    tablePress(ctx_, button, ctrl, toHit(h));
+    // choice: the pressed look stays on the pile that was pressed, and
+    // leaving that pile lifts it.
+    pressedPile_ = ctx_.mainGame.stockPressed != 0 ? h.pile : std::string();
+    if (ctx_.drag.card != 0 && button == MouseButton::Left && startDrag(ctx_.drag.card, pt)) applyCursor(true);
+    if (button == MouseButton::Right && inProgress && ctx_.reg.read(reg::ShowPartialHidden) == "Y") {
+        // A face-up card partly covered in its row is shown whole while the
+        // button is held.
+        const PileHit now = pileUnderPoint(ctx_, pt.x(), pt.y());
+        const auto ref = pileByName(now.pile);
+        if (ref && ref->kind == PileKind::Row && CardTable::valid(now.card) && ctx_.cards.faceUp(now.card) &&
+            ctx_.piles.top(*ref) != now.card)
+            peekCard_ = now.card;
+    }
     if (!dragging_) {
         renderTable();
         refreshWindow();
@@ -676,12 +900,13 @@ void TableView::mousePressEvent(QMouseEvent* event) {
 
 void TableView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pt = event->position().toPoint();
-    bool leftStock = false;
-    if (stockPressedHere_) {
+    bool leftPressed = false;
+    if (!pressedPile_.empty()) {
         const PileHit h = pileUnderPoint(ctx_, pt.x(), pt.y());
-        leftStock = h.pile != "Mazzo";
+        leftPressed = h.pile != pressedPile_;
     }
-    tableMove(ctx_, leftStock);
+    tableMove(ctx_, leftPressed);
+    if (leftPressed && !ctx_.mainGame.stockPressed) pressedPile_.clear();
     if (dragging_) {
         const QPoint to = pt - grabOffset_;
         if (to != dragPos_) {
@@ -694,7 +919,12 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TableView::mouseReleaseEvent(QMouseEvent* event) {
-    (void)event;
+    if (peekCard_ != 0 && event->button() == Qt::RightButton) {
+        peekCard_ = 0;
+        renderTable();
+        refreshWindow();
+        return;
+    }
     std::vector<std::string> candidates;
     if (dragging_) {
         const CardRect r{dragPos_.x(), dragPos_.y(), dragPos_.x() + ctx_.layout.cardW,
@@ -705,13 +935,24 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint dropped = dragPos_;
     const QImage image = dragImage_;
     const QRect home = dragHome_;
-    const std::string source = dragSource_;
+    const std::set<int> run = hidden_;
+    applyCursor(false);
+    pressedPile_.clear();
+    if (wasDragging) {
+        // From here the table shows the run where the engine keeps it: at
+        // its new place once the move is executed (the end of the game may
+        // follow at once, with its dialogs over the table), else at home.
+        dragging_ = false;
+        dragShown_ = false;
+        hidden_.clear();
+    }
     const bool moved = tableRelease(ctx_, candidates);
-    stockPressedHere_ = false;
     if (wasDragging && !moved && dropped != home.topLeft()) {
         // Putting back: the image flies home over the table without it.
-        dragging_ = false;
+        hidden_ = run;
+        renderTable();
         fly(image, dropped, home.topLeft(), true);
+        hidden_.clear();
     }
     endDrag();
     renderTable();

@@ -12,7 +12,10 @@
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
+#include <QCursor>
 #include <functional>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,6 +23,7 @@
 #include "engine/ports.h"
 #include "table/hit.h"
 #include "table/qt/card_images.h"
+#include "table/qt/highlights.h"
 
 namespace tessaro {
 
@@ -58,7 +62,8 @@ public:
 
     /// Loads the card pictures of the current card size, set and back.
     void loadImages();
-    /// Draws the background into the background buffer (and the back buffer).
+    /// Draws the background into the background buffer; the next table draw
+    /// copies it to the back buffer.
     void prepareBackground();
     /// Takes the background from a picture another part of the window draws
     /// (the main window's table area) instead of drawing it itself.
@@ -70,6 +75,19 @@ public:
     const QImage& backgroundBuffer() const { return background_; }
     /// The largest y + card height (+ scroll offset) drawn since the last whole-table draw.
     int lowestDrawnBottom() const { return lowest_; }
+    /// Called after every whole-table draw (the window sizes its scroll bar
+    /// from the lowest drawn bottom then).
+    void setTableDrawnHook(std::function<void()> hook) { tableDrawn_ = std::move(hook); }
+    /// The table cursors by number (10-15, 20-25); without it the arrow.
+    void setCursorSource(std::function<QCursor(int)> source) { cursorSource_ = std::move(source); }
+    /// Shows the table from row `offset` of the back buffer (the position of
+    /// the window's scroll bar); the drawing stays in table coordinates.
+    void setScroll(int offset);
+    /// The card drawn whole over its row while the right button is held; 0 when none.
+    int peekCard() const { return peekCard_; }
+    /// The pile shown pressed (the stock pressed by a press that only waits
+    /// for its release); empty when none.
+    const std::string& pressedPile() const { return pressedPile_; }
     /// The last point of the last flight (window coordinates), for tests.
     QPoint lastFlightEnd() const { return lastFlightEnd_; }
     bool dragging() const { return dragging_; }
@@ -83,6 +101,9 @@ public:
     void drawPileCard(PileRef pile, int depth, bool shadowed);
     /// Copies the back buffer to the window at once.
     void refreshWindow();
+    /// One frame of a flight: shows `image` at window point `at`, painting
+    /// only its old and its new place.
+    void flightFrame(const QImage& image, QPoint at);
     /// Stamps a card face (no shadow) at a window point, on the back buffer
     /// and the window: the trail of the winning animations.
     void stampCard(int card, int x, int y);
@@ -95,6 +116,9 @@ public:
     void showScore() override {}
     void showClock() override {}
     void wait(int ms, Wait how) override;
+    void invertCard(int card, bool selected) override;
+    void showJokerCaption(int foundation, int suit, int rank) override;
+    void markCard(int card) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -119,6 +143,19 @@ private:
     /// Builds the drag image of `card` and the cards above it in its pile.
     bool startDrag(int card, QPoint press);
     void endDrag();
+    /// Where a card lies outside the foundations (rows, reserve cells, stock
+    /// piles), in window coordinates: the place of a selected card.
+    std::optional<QRect> placeOutsideFoundations(int card) const;
+    /// What is drawn over the piles: selected cards inverted, marked cards,
+    /// joker captions, the pressed stock and the card shown whole.
+    void renderOverlays();
+    void invertRect(const QRect& windowRect);
+    void drawPressedLook(PileRef pile);
+    /// The table cursor while a card is held (true) or the resting one.
+    void applyCursor(bool holding);
+    void drawTableBody(bool background, bool dealAnimation);
+    /// Makes the buffers tall enough for everything drawn, with a margin.
+    bool growBuffers();
 
     Context& ctx_;
     CardImages images_;
@@ -142,8 +179,16 @@ private:
     QPoint grabOffset_;
     std::string dragSource_;
     QRect dragHome_;
-    bool stockPressedHere_ = false;
     QPoint lastFlightEnd_;
+
+    std::function<void()> tableDrawn_;
+    std::function<QCursor(int)> cursorSource_;
+    int peekCard_ = 0;
+    std::string pressedPile_;
+    std::set<int> marked_;
+    HighlightStyle markStyle_{1, 0};
+    std::map<int, std::pair<int, int>> jokerCaptions_;  // foundation -> (suit, rank)
+    JokerCaptions captions_;
 };
 
 }  // namespace tessaro

@@ -1,0 +1,144 @@
+// Drawing the table: a whole 8 x 5 Memory grid (40 cards face up over a
+// shaded colour background) into the back buffer of a 1920 x 1080 screen, the
+// cards alone over the background buffer, and one frame of a flying card (the
+// strips it leaves restored from the back buffer, the image copied to its new
+// place) on a shown window of the offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <memory>
+
+#include "engine/context.h"
+#include "engine/deal.h"
+#include "platform/qt/resources.h"
+#include "stores/catalogue.h"
+#include "stores/rules_file.h"
+#include "table/layout.h"
+#include "table/qt/table_view.h"
+
+namespace tessaro {
+namespace {
+
+constexpr int kScreenW = 1920;
+constexpr int kScreenH = 1080;
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "tessaro-bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+// Game 202 (Memory-Up 8 x 5) dealt from a fixed number, every card face up,
+// on a shaded colour background, laid out for a full-screen window.
+struct MemoryTable {
+    Context ctx;
+    std::unique_ptr<TableView> view;
+    bool ready = false;
+
+    MemoryTable() {
+        application();
+        if (!resources::loadResourceLibrary(QStringLiteral(TESSARO_BIN_DIR "/VRA.RGF"))) return;
+        ctx.reg.initialise(TESSARO_BIN_DIR "/");
+        buildCatalogue(ctx);
+        ctx.reg.writePlain(reg::Game, 202);
+        ctx.reg.write(reg::GameName, ctx.mainGame.name(202));
+        loadRules(ctx);
+        ctx.P.saveChangeable();
+        ctx.reg.write(reg::CardSize, "B");
+        ctx.reg.write(reg::CardFaceSet, "001");
+        ctx.reg.write(reg::CardBack, "001");
+        ctx.reg.write(reg::BackgroundDefault, "N");
+        ctx.reg.write(reg::CustomBackground, "N");
+        ctx.reg.write(reg::BackgroundPicture, "0");
+        ctx.reg.write(reg::BackgroundFixedColour, "32768");
+        ctx.reg.write(reg::FadeBackground, "Y");
+        ctx.reg.write(reg::CardsShadowed, "Y");
+        ctx.reg.write(reg::SpeedMoveCard, "00");
+        TableHost host;
+        setCardSize(ctx, host);
+        setShadowDepth(ctx);
+        setFanOffsets(ctx);
+        ctx.reg.write(reg::DealNumber, "0000000012345");
+        if (!deal(ctx)) return;
+        for (int c = 1; c <= kCardCount; ++c) ctx.cards.setFace(c, '1');
+        layoutTable(ctx, windowInputs(kScreenW, 16, kScreenH, kScreenH - 40, 60, kScreenW, kScreenH));
+        view = std::make_unique<TableView>(ctx, nullptr, QSize(kScreenW, kScreenH));
+        view->resize(kScreenW, kScreenH - 60);
+        view->loadImages();
+        ready = true;
+    }
+
+    int cardsOnTable() const {
+        int n = 0;
+        for (int r = 0; r < ctx.P.rows(); ++r) n += ctx.piles.count({PileKind::Row, r});
+        return n;
+    }
+};
+
+MemoryTable& table() {
+    static MemoryTable t;
+    return t;
+}
+
+// The whole table: the shaded background into both buffers, then every pile.
+void BM_DrawWholeMemoryTable8x5(benchmark::State& state) {
+    MemoryTable& t = table();
+    if (!t.ready || t.cardsOnTable() != 40) {
+        state.SkipWithError("the 8 x 5 table could not be set up");
+        return;
+    }
+    for (auto _ : state) {
+        t.view->drawTable(true, false);
+        benchmark::DoNotOptimize(t.view->backBuffer().constBits());
+    }
+    state.counters["lowest"] = t.view->lowestDrawnBottom();
+}
+BENCHMARK(BM_DrawWholeMemoryTable8x5)->Unit(benchmark::kMillisecond);
+
+// The cards only: the background buffer copied, then the 40 cards with their
+// corners and shadows (what every pile redraw costs).
+void BM_RenderMemoryCards8x5(benchmark::State& state) {
+    MemoryTable& t = table();
+    if (!t.ready) {
+        state.SkipWithError("the 8 x 5 table could not be set up");
+        return;
+    }
+    t.view->drawTable(true, false);
+    for (auto _ : state) {
+        t.view->renderTable();
+        benchmark::DoNotOptimize(t.view->backBuffer().constBits());
+    }
+}
+BENCHMARK(BM_RenderMemoryCards8x5)->Unit(benchmark::kMillisecond);
+
+// One frame of a card's flight on the shown window: the card moves 12 pixels
+// (a typical step) to and fro across the table.
+void BM_CardFlightFrame(benchmark::State& state) {
+    MemoryTable& t = table();
+    if (!t.ready) {
+        state.SkipWithError("the 8 x 5 table could not be set up");
+        return;
+    }
+    t.view->show();
+    t.view->drawTable(true, false);
+    QCoreApplication::processEvents();
+    QImage card(71, 96, QImage::Format_RGB32);
+    card.fill(Qt::white);
+    int x = 100;
+    int step = 12;
+    for (auto _ : state) {
+        x += step;
+        if (x > 1700 || x < 100) step = -step;
+        t.view->flightFrame(card, QPoint(x, 300));
+    }
+    state.counters["shown"] = t.view->isVisible() ? 1 : 0;
+    t.view->hide();
+}
+BENCHMARK(BM_CardFlightFrame)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tessaro
