@@ -102,7 +102,9 @@ MemoryEndDialog::MemoryEndDialog(const MemoryScoreSheet& sheet, QWidget* parent)
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     PageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
-    PageControl->setDocumentMode(false);
+    // All four tabs show in full: the window is as wide as the tab row.
+    PageControl->setUsesScrollButtons(false);
+    PageControl->tabBar()->setElideMode(Qt::ElideNone);
     for (int i = 0; i < kPages; ++i) {
         const MemorySheetPage& designed = memorySheetPage(i);
         buildPage(i, QString::fromLatin1(designed.variant), QString::fromLatin1(designed.boxCaption),

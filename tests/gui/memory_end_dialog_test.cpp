@@ -204,6 +204,10 @@ TEST_F(ScoreSheetTest, FiguresLineUpAndFitTheirLabels) {
     EXPECT_EQ(right(p.lblMatchesPoints), right(p.lblMissesPoints));
     for (QLabel* l : {p.lblMissesProduct, p.lblStart, p.lblTotal}) EXPECT_EQ(right(l), right(p.lblMatchesProduct));
     EXPECT_EQ(right(p.lblToWin), right(p.lblMatchesProduct));
+    // Every tab shows in full, without scroll buttons.
+    QTabBar* tabs = d.notebook()->tabBar();
+    EXPECT_LE(tabs->tabRect(MemoryEndDialog::kPages - 1).right(), tabs->width() - 1);
+    EXPECT_LE(tabs->mapTo(&d, QPoint(tabs->width(), 0)).x(), d.width());
     for (QLabel* l : d.findChildren<QLabel*>()) {
         if (!l->isVisible()) continue;
         EXPECT_GE(l->width(), l->sizeHint().width()) << l->objectName().toStdString() << " " << l->text().toStdString();
