@@ -169,8 +169,9 @@ void MemoryEndDialog::buildPage(int index, const QString& variant, const QString
     auto* grid = new QGridLayout(pg.grpScore);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
+    // The names keep to the left, the figures to the right edge, as on a bill.
     grid->setColumnMinimumWidth(0, 70);
-    grid->setColumnStretch(6, 1);
+    grid->setColumnStretch(0, 1);
 
     const auto sign = [&](const char* text) {
         return label(pg.grpScore, {}, index, QString::fromLatin1(text), Qt::AlignCenter);

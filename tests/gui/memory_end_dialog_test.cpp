@@ -204,6 +204,8 @@ TEST_F(ScoreSheetTest, FiguresLineUpAndFitTheirLabels) {
     EXPECT_EQ(right(p.lblMatchesPoints), right(p.lblMissesPoints));
     for (QLabel* l : {p.lblMissesProduct, p.lblStart, p.lblTotal}) EXPECT_EQ(right(l), right(p.lblMatchesProduct));
     EXPECT_EQ(right(p.lblToWin), right(p.lblMatchesProduct));
+    // The figures keep to the right edge of the box.
+    EXPECT_GE(right(p.lblMatchesProduct), p.grpScore->width() - 20);
     // Every tab shows in full, without scroll buttons.
     QTabBar* tabs = d.notebook()->tabBar();
     EXPECT_LE(tabs->tabRect(MemoryEndDialog::kPages - 1).right(), tabs->width() - 1);
