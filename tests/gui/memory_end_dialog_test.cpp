@@ -218,33 +218,56 @@ TEST_F(ScoreSheetTest, FiguresLineUpAndFitTheirLabels) {
     EXPECT_EQ(p.lblTotal->text().toStdString(), "-2520");
 }
 
-TEST_F(ScoreSheetTest, OkClosesTheSheetAndRedrawsTheTableOnlyOnceTheGameIsOver) {
+TEST_F(ScoreSheetTest, ClosingTheSheetRedrawsTheTableOnlyOnceTheGameIsOver) {
     open(200, "Memory-Up (4x3)");
     auto* view = static_cast<shell::CardTableArea*>(w().table())->view();
-    for (const bool inProgress : {true, false}) {
-        SCOPED_TRACE(inProgress);
+    struct Case {
+        const char* name;
+        bool inProgress;
+        bool byEscape;
+        int place;  // the place in the first row of the card turned behind the table's back
+    };
+    for (const Case c : {Case{"OK, game running", true, false, 0}, Case{"OK, game over", false, false, 3},
+                         Case{"Escape, game over", false, true, 1}}) {
+        SCOPED_TRACE(c.name);
         // A card turned behind the table's back shows only once the table is drawn again.
-        const int card = cardAt(ctx().piles.fila(0), inProgress ? 0 : 3);
+        const int card = cardAt(ctx().piles.fila(0), static_cast<std::size_t>(c.place) * 3);
         ctx().cards.setFace(card, '1');
         const QImage before = view->backBuffer().copy();
-        ctx().run.setFlag(Flag::GameInProgress, inProgress ? 1 : 0);
+        ctx().run.setFlag(Flag::GameInProgress, c.inProgress ? 1 : 0);
         int result = -1;
         bool wasVisible = false;
         dialogs.onModal = [&](QDialog& d) {
             auto* sheet = static_cast<MemoryEndDialog*>(&d);
             QTimer::singleShot(0, sheet, [&, sheet] {
                 wasVisible = sheet->isVisible() && sheet->isModal();
-                QTest::mouseClick(sheet->okButton(), Qt::LeftButton);
+                if (c.byEscape) QTest::keyClick(sheet, Qt::Key_Escape);
+                else QTest::mouseClick(sheet->okButton(), Qt::LeftButton);
             });
             dialogs.ShellDialogs::runModal(d);  // the real modal run
             result = d.result();
         };
         w().endGame().showMemoryScoreSheet(memoryScoreSheet(ctx(), false));
         EXPECT_TRUE(wasVisible);
-        EXPECT_EQ(result, QDialog::Accepted);
-        EXPECT_EQ(view->backBuffer() == before, inProgress);
+        EXPECT_EQ(result, c.byEscape ? QDialog::Rejected : QDialog::Accepted);
+        EXPECT_EQ(view->backBuffer() == before, c.inProgress);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
+}
+
+TEST(ScoreSheetDialog, AnUnknownPageShowsOnTheFirstPage) {
+    MemoryScoreSheet s;
+    s.page = 7;
+    s.caption = "Game Lost";
+    s.boxCaption = "Grid: 6 x 4 ";
+    s.matches = 2;
+    s.matchesProduct = 20;
+    s.total = "   -32";
+    MemoryEndDialog d(s);
+    EXPECT_EQ(d.pageIndex(), 0);
+    EXPECT_EQ(d.notebook()->currentIndex(), 0);
+    EXPECT_EQ(d.current().lblMatchesProduct->text().toStdString(), "20");
+    EXPECT_EQ(d.current().lblTotal->text().toStdString(), "-32");
 }
 
 }  // namespace
