@@ -32,11 +32,12 @@ QLabel* label(QWidget* parent, const QString& name, int page, const QString& tex
     return l;
 }
 
-// A figure of the score box: right-aligned so that the columns line up,
-// with a minimum width that fits "-9999".
-QLabel* figure(QWidget* parent, const QString& name, int page, int minWidth) {
+// A figure: right-aligned so that the columns line up, at least as wide as
+// the widest value the column expects (sample), so the columns keep their
+// places whatever the values.
+QLabel* figure(QWidget* parent, const QString& name, int page, const char* sample) {
     QLabel* l = label(parent, name, page, {}, Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(minWidth);
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QString::fromLatin1(sample)));
     return l;
 }
 
@@ -53,7 +54,6 @@ QFrame* rule(QWidget* parent) {
 
 ResultMark::ResultMark(QWidget* parent) : QWidget(parent) {
     setFixedSize(sizeHint());
-    setAttribute(Qt::WA_TranslucentBackground, false);
 }
 
 QColor ResultMark::wonColour() { return QColor(36, 150, 62); }
@@ -135,7 +135,8 @@ MemoryEndDialog::MemoryEndDialog(const MemoryScoreSheet& sheet, QWidget* parent)
 void MemoryEndDialog::buildPage(int index, const QString& variant, const QString& boxCaption, int matchPoints,
                                 int missPoints) {
     ScorePage& pg = pages_[index];
-    pg.page = new QWidget;
+    // Created inside the notebook so that the labels measure with the window's font.
+    pg.page = new QWidget(PageControl);
     pg.page->setObjectName(QStringLiteral("tsPage%1").arg(index));
 
     // The rule box: what a match and a miss are worth, with the mark beside it.
@@ -145,8 +146,8 @@ void MemoryEndDialog::buildPage(int index, const QString& variant, const QString
     ruleGrid->setHorizontalSpacing(12);
     ruleGrid->addWidget(label(pg.grpRule, {}, index, QStringLiteral("Points per match:")), 0, 0);
     ruleGrid->addWidget(label(pg.grpRule, {}, index, QStringLiteral("Points per miss:")), 1, 0);
-    pg.lblMatchPoints = figure(pg.grpRule, QStringLiteral("lblMatchPoints"), index, 36);
-    pg.lblMissPoints = figure(pg.grpRule, QStringLiteral("lblMissPoints"), index, 36);
+    pg.lblMatchPoints = figure(pg.grpRule, QStringLiteral("lblMatchPoints"), index, "-99");
+    pg.lblMissPoints = figure(pg.grpRule, QStringLiteral("lblMissPoints"), index, "-99");
     pg.lblMatchPoints->setText(QString::number(matchPoints));
     pg.lblMissPoints->setText(QString::number(missPoints));
     ruleGrid->addWidget(pg.lblMatchPoints, 0, 1);
@@ -177,9 +178,9 @@ void MemoryEndDialog::buildPage(int index, const QString& variant, const QString
         return label(pg.grpScore, {}, index, QString::fromLatin1(text), Qt::AlignCenter);
     };
     grid->addWidget(label(pg.grpScore, {}, index, QStringLiteral("Matches")), 0, 0);
-    pg.lblMatches = figure(pg.grpScore, QStringLiteral("lblMatches"), index, 30);
-    pg.lblMatchesPoints = figure(pg.grpScore, QStringLiteral("lblMatchesPoints"), index, 30);
-    pg.lblMatchesProduct = figure(pg.grpScore, QStringLiteral("lblMatchesProduct"), index, 48);
+    pg.lblMatches = figure(pg.grpScore, QStringLiteral("lblMatches"), index, "9999");
+    pg.lblMatchesPoints = figure(pg.grpScore, QStringLiteral("lblMatchesPoints"), index, "-99");
+    pg.lblMatchesProduct = figure(pg.grpScore, QStringLiteral("lblMatchesProduct"), index, "-99999");
     pg.lblMatchesPoints->setText(QString::number(matchPoints));
     grid->addWidget(pg.lblMatches, 0, 1);
     grid->addWidget(sign("x"), 0, 2);
@@ -188,9 +189,9 @@ void MemoryEndDialog::buildPage(int index, const QString& variant, const QString
     grid->addWidget(pg.lblMatchesProduct, 0, 5);
 
     grid->addWidget(label(pg.grpScore, {}, index, QStringLiteral("Misses")), 1, 0);
-    pg.lblMisses = figure(pg.grpScore, QStringLiteral("lblMisses"), index, 30);
-    pg.lblMissesPoints = figure(pg.grpScore, QStringLiteral("lblMissesPoints"), index, 30);
-    pg.lblMissesProduct = figure(pg.grpScore, QStringLiteral("lblMissesProduct"), index, 48);
+    pg.lblMisses = figure(pg.grpScore, QStringLiteral("lblMisses"), index, "9999");
+    pg.lblMissesPoints = figure(pg.grpScore, QStringLiteral("lblMissesPoints"), index, "-99");
+    pg.lblMissesProduct = figure(pg.grpScore, QStringLiteral("lblMissesProduct"), index, "-99999");
     pg.lblMissesPoints->setText(QString::number(missPoints));
     grid->addWidget(pg.lblMisses, 1, 1);
     grid->addWidget(sign("x"), 1, 2);
@@ -199,7 +200,7 @@ void MemoryEndDialog::buildPage(int index, const QString& variant, const QString
     grid->addWidget(pg.lblMissesProduct, 1, 5);
 
     grid->addWidget(label(pg.grpScore, {}, index, QStringLiteral("Start")), 2, 0);
-    pg.lblStart = figure(pg.grpScore, QStringLiteral("lblStart"), index, 48);
+    pg.lblStart = figure(pg.grpScore, QStringLiteral("lblStart"), index, "-99999");
     pg.lblStart->setText(QStringLiteral("-52"));
     grid->addWidget(pg.lblStart, 2, 5);
 
@@ -210,7 +211,7 @@ void MemoryEndDialog::buildPage(int index, const QString& variant, const QString
     bold.setPointSize(kSheetPointSize + 2);
     QLabel* totalName = label(pg.grpScore, {}, index, QStringLiteral("Total"));
     totalName->setFont(bold);
-    pg.lblTotal = figure(pg.grpScore, QStringLiteral("lblTotal"), index, 48);
+    pg.lblTotal = figure(pg.grpScore, QStringLiteral("lblTotal"), index, "-99999");
     pg.lblTotal->setFont(bold);
     grid->addWidget(totalName, 4, 0);
     grid->addWidget(pg.lblTotal, 4, 5);
