@@ -39,6 +39,7 @@ struct Seen {
     ResultMark::Mark mark = ResultMark::Mark::None;
     std::string markPixel;  // "#rrggbb" inside the disc, away from the sign
     int marksOnOtherPages = 0;
+    int pageAfterTabClicks = -1;  // the page after clicks on every tab and Ctrl+Tab
 };
 
 std::string colourName(const QColor& c) { return c.name().toStdString(); }
@@ -68,6 +69,10 @@ Seen look(MemoryEndDialog& d) {
     s.markPixel = colourName(img.pixelColor(img.width() / 2, img.height() / 5));
     for (int i = 0; i < MemoryEndDialog::kPages; ++i)
         if (i != d.pageIndex() && d.page(i).imgResult->mark() != ResultMark::Mark::None) ++s.marksOnOtherPages;
+    QTabBar* bar = d.notebook()->tabBar();
+    for (int i = 0; i < bar->count(); ++i) QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+    QTest::keyClick(d.notebook(), Qt::Key_Tab, Qt::ControlModifier);
+    s.pageAfterTabClicks = d.notebook()->currentIndex();
     return s;
 }
 
@@ -118,6 +123,7 @@ TEST_F(ScoreSheetTest, LostPairsGameWithoutAMatchShowsTheMissesTimesMinusTwo) {
     EXPECT_EQ(seen.caption, "Game Lost");
     EXPECT_EQ(seen.page, 0);
     EXPECT_EQ(seen.tabs, "Pairs*, Ace-To-King, Forget me not, Concentration");
+    EXPECT_EQ(seen.pageAfterTabClicks, 0);
     EXPECT_EQ(seen.figures, "Grid: 4 x 3 | 10 -2 | 0 x 10 = 0 | 7 x -2 = -14 | -52 | -66 | (Score to win: -4)");
     EXPECT_EQ(seen.mark, ResultMark::Mark::Lost);
     EXPECT_EQ(seen.markPixel, colourName(ResultMark::lostColour()));
@@ -134,6 +140,7 @@ TEST_F(ScoreSheetTest, ForgetMeNotWithSevenOfTenShowsThreeMissesWorthNothing) {
     EXPECT_EQ(seen.caption, "Game Lost");
     EXPECT_EQ(seen.page, 2);
     EXPECT_EQ(seen.tabs, "Pairs, Ace-To-King, Forget me not*, Concentration");
+    EXPECT_EQ(seen.pageAfterTabClicks, 2);
     EXPECT_EQ(seen.figures, "Cards: 10  | 10 0 | 7 x 10 = 70 | 3 x 0 = 0 | -52 | 18 | (Score to win: 28)");
     EXPECT_EQ(seen.markPixel, colourName(ResultMark::lostColour()));
 }
