@@ -8,6 +8,15 @@ namespace tessaro {
 
 namespace {
 
+// The designed pages, in page order. The Pairs page's rule box was designed
+// for the 6 x 4 grid and names the grid being played once it is filled.
+constexpr MemorySheetPage kPages[kMemorySheetPages] = {
+    {"Pairs", "Grid: 6 x 4 ", 10, -2},
+    {"Ace-To-King", "Sequence ", 15, -1},
+    {"Forget me not", "Cards: 10 ", 10, 0},
+    {"Concentration", "Cards: 52 ", 7, -1},
+};
+
 // Pairs found: a matched pair adds two card numbers (6 characters) to the put-away pile.
 int pairsPutAway(const Context& ctx) { return static_cast<int>(ctx.piles.stock(kMazzoWaste).size() / 6); }
 
@@ -18,11 +27,15 @@ std::string gridCaption(int rows) {
     case 3: return "Grid: 4 x 3";
     case 4: return "Grid: 6 x 4";
     case 5: return "Grid: 8 x 5";
-    default: return "Grid: 6 x 4 ";
+    default: return kPages[0].boxCaption;
     }
 }
 
 }  // namespace
+
+const MemorySheetPage& memorySheetPage(int page) {
+    return page >= 0 && page < kMemorySheetPages ? kPages[page] : kPages[0];
+}
 
 MemoryScoreSheet memoryScoreSheet(const Context& ctx, bool won) {
     MemoryScoreSheet s;
@@ -34,38 +47,27 @@ MemoryScoreSheet memoryScoreSheet(const Context& ctx, bool won) {
     switch (ctx.P[50]) {
     case kAceToKing:
         s.page = 1;
-        s.variant = "Ace-To-King";
-        s.boxCaption = "Sequence ";
-        s.pointsPerMatch = 15;
-        s.pointsPerMiss = -1;
         s.matches = runLength(ctx);
         break;
     case kForgetMeNot:
         s.page = 2;
-        s.variant = "Forget me not";
-        s.boxCaption = "Cards: 10 ";
-        s.pointsPerMatch = 10;
-        s.pointsPerMiss = 0;
         s.matches = correctAnswers(ctx);
         s.misses = 10 - s.matches;
         break;
     case kConcentration:
         s.page = 3;
-        s.variant = "Concentration";
-        s.boxCaption = "Cards: 52 ";
-        s.pointsPerMatch = 7;
-        s.pointsPerMiss = -1;
         s.matches = pairsPutAway(ctx);
         break;
     default:
         s.page = 0;
-        s.variant = "Pairs";
-        s.boxCaption = gridCaption(ctx.P.rows());
-        s.pointsPerMatch = 10;
-        s.pointsPerMiss = -2;
         s.matches = pairsPutAway(ctx);
         break;
     }
+    const MemorySheetPage& page = memorySheetPage(s.page);
+    s.variant = page.variant;
+    s.boxCaption = s.page == 0 ? gridCaption(ctx.P.rows()) : page.boxCaption;
+    s.pointsPerMatch = page.pointsPerMatch;
+    s.pointsPerMiss = page.pointsPerMiss;
     s.matchesProduct = s.matches * s.pointsPerMatch;
     s.missesProduct = s.misses * s.pointsPerMiss;
     return s;

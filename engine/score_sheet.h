@@ -8,6 +8,22 @@ namespace tessaro {
 
 struct Context;
 
+/// One page of the score sheet as the window is designed: the variant's
+/// caption, the rule box's caption and the points per match and per miss.
+struct MemorySheetPage {
+    const char* variant;
+    const char* boxCaption;
+    int pointsPerMatch;
+    int pointsPerMiss;
+};
+
+/// The number of pages of the score sheet, one per Memory variant.
+inline constexpr int kMemorySheetPages = 4;
+
+/// The designed page 0 Pairs, 1 Ace-To-King, 2 Forget me not or 3
+/// Concentration; any other index gives the Pairs page.
+const MemorySheetPage& memorySheetPage(int page);
+
 struct MemoryScoreSheet {
     bool won = false;
     std::string caption;      ///< window caption: "Game Won" or "Game Lost"

@@ -1,6 +1,7 @@
 #include "shell/shell_dialogs.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QMessageBox>
 
 namespace tessaro::shell {
@@ -18,13 +19,7 @@ bool QtDialogs::confirm(std::string_view text) {
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
 
-void ShellDialogs::titledInfo(const QString& title, const QString& text) {
-    QMessageBox::information(nullptr, title, text, QMessageBox::Ok);
-}
-
-void QtDialogs::titledInfo(const QString& title, const QString& text) {
-    QMessageBox::information(parent_, title, text, QMessageBox::Ok);
-}
+void ShellDialogs::runModal(QDialog& dialog) { dialog.exec(); }
 
 void QtDialogs::error(const QString& title, const QString& text) {
     QMessageBox::critical(parent_, title, text, QMessageBox::Ok);

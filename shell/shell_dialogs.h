@@ -7,6 +7,7 @@
 
 #include "engine/ports.h"
 
+class QDialog;
 class QWidget;
 
 namespace tessaro::shell {
@@ -18,8 +19,9 @@ public:
     /// The advice window: text with an OK button and a "&Don't show this
     /// message box again" check box; true when the box was ticked.
     virtual bool advice(const QString& text) = 0;
-    /// Information box under its own caption (the end-of-game score sheet).
-    virtual void titledInfo(const QString& title, const QString& text);
+    /// Shows a modal window of the program (the end-of-game score sheet) and
+    /// returns once it has closed. Tests look at the window instead.
+    virtual void runModal(QDialog& dialog);
 };
 
 /// Message boxes on the screen, titled with the program's name.
@@ -32,7 +34,6 @@ public:
     bool confirm(std::string_view text) override;
     void error(const QString& title, const QString& text) override;
     bool advice(const QString& text) override;
-    void titledInfo(const QString& title, const QString& text) override;
 
 private:
     QWidget* parent_;

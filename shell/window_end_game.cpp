@@ -1,8 +1,9 @@
 #include "shell/window_end_game.h"
 
-#include <QMessageBox>
+#include <QApplication>
 #include <algorithm>
 
+#include "dialogs/memory_end_dialog.h"
 #include "engine/context.h"
 #include "shell/card_table_area.h"
 #include "shell/main_window.h"
@@ -14,33 +15,29 @@ namespace tessaro::shell {
 
 namespace {
 
-QString qstr(const std::string& s) { return QString::fromStdString(s).trimmed(); }
-
 // The top edge the table layout uses inside the table view: the view sits
 // below the toolbars, so the animations start 5 pixels down as the cards do.
 constexpr int kTableTop = 5;
 
 }  // namespace
 
-QString memoryScoreSheetText(const MemoryScoreSheet& s) {
-    QStringList lines;
-    lines << qstr(s.variant) << qstr(s.boxCaption);
-    lines << QStringLiteral("Matches: %1 x %2 = %3").arg(s.matches).arg(s.pointsPerMatch).arg(s.matchesProduct);
-    lines << QStringLiteral("Misses: %1 x %2 = %3").arg(s.misses).arg(s.pointsPerMiss).arg(s.missesProduct);
-    lines << QStringLiteral("Start: %1").arg(qstr(s.start));
-    lines << QStringLiteral("Total: %1").arg(qstr(s.total));
-    lines << QStringLiteral("(Score to win: %1)").arg(s.toWin);
-    return lines.join(QLatin1Char('\n'));
-}
-
 void WindowEndGame::showMemoryScoreSheet(const MemoryScoreSheet& sheet) {
-    const QString title = qstr(sheet.caption), text = memoryScoreSheetText(sheet);
-    if (auto* dialogs = dynamic_cast<ShellDialogs*>(w_.context().dialogs)) {
-        dialogs->titledInfo(title, text);
-    } else {
-        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, &w_);
-        box.exec();
-    }
+    Context& ctx = w_.context();
+    dialogs::MemoryEndDialog sheetWindow(sheet, &w_);
+    sheetWindow.setCloseAction([this, &ctx] {
+        // After the game is over the table is drawn clean behind the sheet
+        // before anything else happens.
+        if (ctx.run.isSet(Flag::GameInProgress)) return;
+        w_.repaint();
+        w_.busyCursor(false);
+        ctx.presentation->drawTable(true, false);
+    });
+    // choice: the end of the game shows the hourglass; the sheet waits for
+    // the player, so the normal cursor shows over it while it is open.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    if (auto* shellDialogs = dynamic_cast<ShellDialogs*>(ctx.dialogs)) shellDialogs->runModal(sheetWindow);
+    else sheetWindow.exec();
+    QApplication::restoreOverrideCursor();
     w_.busyCursor(false);
 }
 

@@ -2,7 +2,6 @@
 // The main window's answers to the end of a game: the winning animation the
 // settings choose, played on the card table, the Memory score sheet and the
 // game selection that follows a won game.
-#include <QString>
 
 #include "engine/game_ports.h"
 
@@ -10,14 +9,12 @@ namespace tessaro::shell {
 
 class MainWindow;
 
-/// The lines of a Memory score sheet as the information box shows them.
-QString memoryScoreSheetText(const MemoryScoreSheet& sheet);
-
 class WindowEndGame : public EndGamePort {
 public:
     explicit WindowEndGame(MainWindow& window) : w_(window) {}
-    /// Shows the sheet's values in an information box under the sheet's
-    /// caption; the full score-sheet dialog takes its place once it exists.
+    /// Shows the score sheet window over the main window, modally, through
+    /// the window's message boxes (which run it), then frees it. Closing it
+    /// after the game is over redraws the table with its background.
     void showMemoryScoreSheet(const MemoryScoreSheet& sheet) override;
     /// The selection dialog's tree of won and lost games is not part of the
     /// window yet, so there is no entry to refresh.

@@ -431,6 +431,11 @@ TEST(MemoryForgetMeNot, AnswerRowsTakeOneCardAndScatterRowsNone) {
 
 // ------------------------------------------------------------ score sheet
 
+// The pages in order with their points per match and per miss.
+const char* const kVariants[] = {"Pairs", "Ace-To-King", "Forget me not", "Concentration"};
+const int kPerMatch[] = {10, 15, 10, 7};
+const int kPerMiss[] = {-2, -1, 0, -1};
+
 TEST(MemoryScoreSheetValues, EveryPage) {
     struct Case {
         const char* name;
@@ -473,9 +478,27 @@ TEST(MemoryScoreSheetValues, EveryPage) {
         EXPECT_EQ(s.start, "-52");
         EXPECT_EQ(s.total, "-12");
         EXPECT_EQ(s.toWin, 44);
+        EXPECT_EQ(s.variant, kVariants[c.page]);
+        EXPECT_EQ(s.pointsPerMatch, kPerMatch[c.page]);
+        EXPECT_EQ(s.pointsPerMiss, kPerMiss[c.page]);
     }
     MemoryTable t(kPairs, 3);
     EXPECT_EQ(memoryScoreSheet(t.ctx, true).caption, "Game Won");
+}
+
+TEST(MemoryScoreSheetValues, DesignedPagesAndUnknownPageIndex) {
+    const char* boxes[] = {"Grid: 6 x 4 ", "Sequence ", "Cards: 10 ", "Cards: 52 "};
+    for (int page = 0; page < kMemorySheetPages; ++page) {
+        SCOPED_TRACE(page);
+        const MemorySheetPage& p = memorySheetPage(page);
+        EXPECT_STREQ(p.variant, kVariants[page]);
+        EXPECT_STREQ(p.boxCaption, boxes[page]);
+        EXPECT_EQ(p.pointsPerMatch, kPerMatch[page]);
+        EXPECT_EQ(p.pointsPerMiss, kPerMiss[page]);
+    }
+    // A page index out of range falls back to the first page.
+    EXPECT_EQ(&memorySheetPage(-1), &memorySheetPage(0));
+    EXPECT_EQ(&memorySheetPage(4), &memorySheetPage(0));
 }
 
 TEST(MemoryScoreSheetValues, ForgetMeNotCountsPlacedTwins) {

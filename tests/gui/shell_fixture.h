@@ -4,8 +4,10 @@
 // sounds that record what they were asked.
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,7 +24,7 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 namespace tessaro::test {
 
 struct Shown {
-    QString kind;  // "info", "confirm", "error", "advice", "titled"
+    QString kind;  // "info", "confirm", "error", "advice", "modal"
     QString title;
     QString text;
 };
@@ -35,12 +37,18 @@ public:
         return confirmAnswer;
     }
     void error(const QString& title, const QString& text) override { shown.push_back({"error", title, text}); }
-    void titledInfo(const QString& title, const QString& text) override { shown.push_back({"titled", title, text}); }
+    /// A modal window is recorded by caption and window name; onModal (when
+    /// set) looks at it or runs it, else it closes at once unseen.
+    void runModal(QDialog& dialog) override {
+        shown.push_back({"modal", dialog.windowTitle(), dialog.objectName()});
+        if (onModal) onModal(dialog);
+    }
     bool advice(const QString& text) override {
         shown.push_back({"advice", {}, text});
         return adviceTicked;
     }
     std::vector<Shown> shown;
+    std::function<void(QDialog&)> onModal;
     bool confirmAnswer = true;
     bool adviceTicked = false;
 };
