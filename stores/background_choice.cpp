@@ -50,10 +50,13 @@ void writeBackgroundSettings(const Profile& settings, const BackgroundChoice& ch
 
 int backgroundCodeOf(const Register& reg) {
     if (reg.read(reg::BackgroundDefault) == "Y") return 0;
-    const int fixed = numberIn(reg, reg::BackgroundFixedColour);
-    if (fixed > 1000) return fixed;
+    // choice: the picture is looked at before the fixed colour, as the table
+    // draws it: a picture number with the fixed colour's default beside it
+    // (the settings file may hold both) shows the picture, not the colour.
     const int picture = numberIn(reg, reg::BackgroundPicture);
     if (picture >= 2 && picture <= 1000) return picture;
+    const int fixed = numberIn(reg, reg::BackgroundFixedColour);
+    if (fixed > 1000) return fixed;
     return 1;
 }
 

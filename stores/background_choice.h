@@ -39,10 +39,10 @@ void writeBackgroundChoice(Register& reg, const BackgroundChoice& choice);
 /// Background_Col (always the stored colour) into section Preference.
 void writeBackgroundSettings(const Profile& settings, const BackgroundChoice& choice, int storedColour);
 
-/// The code the register's background stands for: 0 while the default
-/// background is in use (27 = "Y"), the fixed colour when one above 1000 is
-/// stored, else the picture number when it lies in 2 to 1000, else 1 (the
-/// custom colour).
+/// The code the register's background stands for, in the order the table
+/// draws it: 0 while the default background is in use (27 = "Y"), the
+/// picture number when it lies in 2 to 1000, else the fixed colour when one
+/// above 1000 is stored, else 1 (the custom colour).
 int backgroundCodeOf(const Register& reg);
 
 }  // namespace tessaro

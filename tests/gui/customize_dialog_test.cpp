@@ -108,7 +108,9 @@ TEST_F(CustomizeTest, DialogShowsItsPagesTreesAndHiddenControls) {
     for (const auto& e : dialogs::cardBackEntries())
         EXPECT_TRUE(resources::hasBitmap("DB" + Register::zeroPadded(e.number, 3))) << e.name;
     for (const auto& e : dialogs::backgroundEntries())
-        if (e.code <= 1000) EXPECT_TRUE(resources::hasBitmap("B" + Register::zeroPadded(e.code, 3))) << e.name;
+        if (e.code <= 1000) {
+            EXPECT_TRUE(resources::hasBitmap("B" + Register::zeroPadded(e.code, 3))) << e.name;
+        }
 }
 
 TEST_F(CustomizeTest, ShowSelectsTheNodesTheRegisterHolds) {

@@ -95,7 +95,8 @@ TEST_F(BackgroundChoiceTest, CodeOfTheRegisterFollowsTheDrawingOrder) {
     };
     const Case cases[] = {
         {"Y", "287", "16777215", 0},  // the default wins over everything stored
-        {"N", "287", "16777215", 16777215},
+        {"N", "287", "16777215", 287},  // the table shows the picture
+        {"N", "0", "16777215", 16777215},
         {"N", "287", "0", 287},
         {"N", "0", "0", 1},           // neither: the custom colour
         {"N", "0", "500", 1},         // a fixed colour no code can stand for
