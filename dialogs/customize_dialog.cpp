@@ -60,9 +60,10 @@ constexpr std::array<Field, 9> kKeptFields{{
     reg::BackgroundColour, reg::BackgroundFixedColour, reg::BackgroundDefault, reg::IrregularPiles,
 }};
 
-constexpr QSize kBackgroundSampleSize(208, 156);
-constexpr QSize kDeckSampleSize(131, 156);
-constexpr int kTreeWidth = 196;
+constexpr QSize kBackgroundSampleSize(216, 162);
+constexpr QSize kDeckSampleSize(135, 162);
+constexpr int kTreeWidth = 200;
+constexpr int kTreeHeight = 346;
 constexpr int kTagRole = Qt::UserRole;
 
 const char* yn(bool on) { return on ? "Y" : "N"; }
@@ -97,10 +98,16 @@ QTreeWidget* tree(QWidget* parent, const char* name) {
     t->setIndentation(16);
     t->setIconSize(QSize(16, 16));
     t->setFixedWidth(kTreeWidth);
+    t->setMinimumHeight(kTreeHeight);
     t->setUniformRowHeights(true);
-    // Folders show the open picture while expanded.
-    QObject::connect(t, &QTreeWidget::itemExpanded, t, [](QTreeWidgetItem* i) { i->setIcon(0, treeIcon("TREE2")); });
-    QObject::connect(t, &QTreeWidget::itemCollapsed, t, [](QTreeWidgetItem* i) { i->setIcon(0, treeIcon("TREE1")); });
+    // Folders show the open picture while expanded (expanding everything
+    // reaches the leaves as well, which keep theirs).
+    QObject::connect(t, &QTreeWidget::itemExpanded, t, [](QTreeWidgetItem* i) {
+        if (i->childCount() > 0) i->setIcon(0, treeIcon("TREE2"));
+    });
+    QObject::connect(t, &QTreeWidget::itemCollapsed, t, [](QTreeWidgetItem* i) {
+        if (i->childCount() > 0) i->setIcon(0, treeIcon("TREE1"));
+    });
     return t;
 }
 

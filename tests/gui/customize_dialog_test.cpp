@@ -12,11 +12,13 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "dialogs/customize_dialog.h"
 #include "engine/context.h"
 #include "platform/qt/resources.h"
 #include "shell/card_table_area.h"
+#include "shell/resource_lookup.h"
 #include "shell_fixture.h"
 #include "table/hit.h"
 #include "table/qt/card_images.h"
@@ -104,6 +106,16 @@ TEST_F(CustomizeTest, DialogShowsItsPagesTreesAndHiddenControls) {
               "Over 256 colors(0)[Metal(0)[Metal gold(287)] Nature(0)[Meadow(324)] Tissue(0)[Moquette 1(296)] "
               "Walls(0)[Brick wall 1(304)] Wood(0)[Parquet(311)]] "
               "Under 256 colors(0)[Geometricals(0)[Moquette(102)]]");
+    // Expanded folders show the open folder, leaves the leaf picture.
+    auto same = [](const QIcon& icon, const char* name) {
+        const QImage want = shell::picture(name).toImage().convertToFormat(QImage::Format_ARGB32);
+        return !want.isNull() && icon.pixmap(want.size()).toImage().convertToFormat(QImage::Format_ARGB32) == want;
+    };
+    for (QTreeWidget* tree : {d->tvDecks, d->tvBackgrounds})
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            EXPECT_TRUE(same((*it)->icon(0), (*it)->childCount() ? "TREE2" : "N_TREE3")) << (*it)->text(0).toStdString();
+    d->tvDecks->collapseItem(d->tvDecks->topLevelItem(0));
+    EXPECT_TRUE(same(d->tvDecks->topLevelItem(0)->icon(0), "TREE1"));
     // Every back and background the trees offer is in the library.
     for (const auto& e : dialogs::cardBackEntries())
         EXPECT_TRUE(resources::hasBitmap("DB" + Register::zeroPadded(e.number, 3))) << e.name;
