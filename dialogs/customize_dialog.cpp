@@ -63,7 +63,7 @@ constexpr std::array<Field, 9> kKeptFields{{
 constexpr QSize kBackgroundSampleSize(216, 162);
 constexpr QSize kDeckSampleSize(135, 162);
 constexpr int kTreeWidth = 200;
-constexpr int kTreeHeight = 346;
+constexpr int kTreeHeight = 384;
 constexpr int kTagRole = Qt::UserRole;
 
 const char* yn(bool on) { return on ? "Y" : "N"; }
