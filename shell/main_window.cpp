@@ -561,12 +561,26 @@ InitResult MainWindow::initialise() {
     helpFile_ = QString::fromStdString(r.read(reg::ProgramFolder)) + QStringLiteral("solvara.hlp>proc");
     // 10. The data folder. Without it no setting or score could be kept, so
     //     the program ends rather than run on losing them.
-    if (!ensureDataFolder(r)) {
-        env_.dialogs->error(QStringLiteral("Error"),
-                            QStringLiteral("Cannot create the data folder:\n") +
-                                QString::fromStdString(programFile(r, "Data")) +
-                                QStringLiteral("\nThe program keeps its settings and scores there.\n"
-                                               "Remove the file of that name or reinstall the program."));
+    const DataFolderState data = prepareDataFolder(r);
+    if (data != DataFolderState::Writable) {
+        const QString folder = QString::fromStdString(programFile(r, "Data"));
+        const QString why = QStringLiteral("\nThe program keeps its settings and scores there.\n");
+        QString text;
+        switch (data) {
+        case DataFolderState::NotAFolder:
+            text = QStringLiteral("Cannot create the data folder:\n") + folder + why +
+                   QStringLiteral("Remove the file of that name or reinstall the program.");
+            break;
+        case DataFolderState::CannotCreate:
+            text = QStringLiteral("Cannot create the data folder:\n") + folder + why +
+                   QStringLiteral("The program folder is read-only: allow writing to it or reinstall the program.");
+            break;
+        default:
+            text = QStringLiteral("Cannot write to the data folder:\n") + folder + why +
+                   QStringLiteral("Allow writing to the folder or reinstall the program.");
+            break;
+        }
+        env_.dialogs->error(QStringLiteral("Error"), text);
         return InitResult::NoDataFolder;
     }
     // 11. Settings.

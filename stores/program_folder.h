@@ -25,10 +25,17 @@ std::string programFolderProblem(std::string_view folder);
 /// path resolution does.
 std::string programFile(const Register& reg, std::string_view relative);
 
-/// Creates the data folder "Data" when no folder of that name (in any case)
-/// exists. False when there is still no folder afterwards (something else
-/// stands in its place or it cannot be made): every setting and score would
-/// then be lost without a word.
-bool ensureDataFolder(const Register& reg);
+/// What stands at the data folder's place and whether files can be made in it.
+enum class DataFolderState {
+    Writable,      // a folder in which a file could be created and removed
+    NotAFolder,    // something other than a folder has the name
+    CannotCreate,  // no folder and none could be made (read-only program folder)
+    ReadOnly,      // a folder, but no file can be created in it
+};
+
+/// Makes the data folder when it is missing and proves it writable by
+/// creating and removing a scratch file in it. Settings and scores are only
+/// ever saved there, so a folder that cannot take a file would lose them all.
+DataFolderState prepareDataFolder(const Register& reg);
 
 }  // namespace tessaro

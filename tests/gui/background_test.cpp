@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QFile>
 #include <QImage>
 #include <QPalette>
 #include <QTemporaryDir>
@@ -124,6 +125,47 @@ TEST_F(BackgroundTest, MissingUsersPictureFallsBackToTheDefaultForGood) {
     // The next drawing stays with the default and asks nothing.
     drawBackground(ctx_, target_);
     EXPECT_EQ(dialogs_.infos.size(), 1u);
+}
+
+// A damaged picture file is no picture: the table falls back to the default
+// background with the same message as for a missing file, and never crashes.
+TEST_F(BackgroundTest, DamagedUsersPictureFallsBackLikeAMissingOne) {
+    QImage pic(16, 16, QImage::Format_RGB32);
+    pic.fill(qRgb(10, 20, 30));
+    const QString good = dir_.filePath(QStringLiteral("good.bmp"));
+    ASSERT_TRUE(pic.save(good, "BMP"));
+    QFile goodFile(good);
+    ASSERT_TRUE(goodFile.open(QIODevice::ReadOnly));
+    const QByteArray bytes = goodFile.readAll();
+    // A header that claims a picture of 60000 x 60000 pixels.
+    QByteArray huge = bytes;
+    for (int i = 0; i < 4; ++i) {
+        huge[18 + i] = static_cast<char>((60000 >> (8 * i)) & 0xFF);
+        huge[22 + i] = static_cast<char>((60000 >> (8 * i)) & 0xFF);
+    }
+    QByteArray noise(4096, '\0');
+    for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 131 + 7) % 251);
+    const std::vector<std::pair<const char*, QByteArray>> cases{
+        {"empty", QByteArray()},        {"header only", bytes.left(14)}, {"cut in the header", bytes.left(40)},
+        {"noise", noise},               {"huge", huge},
+    };
+    for (const auto& [what, content] : cases) {
+        SCOPED_TRACE(what);
+        QFile f(dir_.filePath(QStringLiteral("bad.bmp")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+        f.close();
+        ctx_.reg.write(reg::BackgroundDefault, "N");
+        ctx_.reg.write(reg::CustomBackground, "Y");
+        customized_ = QStringLiteral("bad");
+        dialogs_.infos.clear();
+        canvas_.fill(Qt::magenta);
+        EXPECT_EQ(drawBackground(ctx_, target_), BackgroundKind::Default);
+        ASSERT_EQ(dialogs_.infos.size(), 1u);
+        EXPECT_EQ(dialogs_.infos[0], "Customized background image not found: " + dir_.path().toStdString() + "/bad.bmp");
+        EXPECT_EQ(ctx_.reg.read(reg::CustomBackground), "N");
+        EXPECT_TRUE(uniform(canvas_, qRgb(0, 96, 0)));
+    }
 }
 
 TEST_F(BackgroundTest, PicturesBelow500AreTiledOverTheBackBufferPlusOne) {

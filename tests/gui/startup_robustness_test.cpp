@@ -7,6 +7,7 @@
 #include <random>
 
 #include "shell_fixture.h"
+#include "support/without_write_access.h"
 
 namespace tessaro::test {
 namespace {
@@ -118,6 +119,35 @@ TEST_F(StartupRobustnessTest, DataFolderThatCannotBeCreatedEndsWithItsBox) {
     ASSERT_TRUE(start());
     EXPECT_TRUE(std::filesystem::is_directory(dir.path("Data")));
     EXPECT_EQ(read("UserDefault"), "Player 1");
+}
+
+TEST_F(StartupRobustnessTest, ReadOnlyProgramOrDataFolderEndsWithItsBoxAndKeepsTheSettings) {
+    // No data folder, and the program folder cannot take one.
+    {
+        WithoutWriteAccess readOnly(dir.path());
+        if (!readOnly.effective()) GTEST_SKIP() << "cannot drop the right to write";
+        expectEndsWith("Error", "Cannot create the data folder:\n" + path("Data") +
+                                    "\nThe program keeps its settings and scores there.\n"
+                                    "The program folder is read-only: allow writing to it or reinstall the program.");
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.path("Data")));
+
+    // A data folder with the player's settings that cannot be written.
+    setting("Game", "203");
+    setting("UserDefault", "Anna");
+    const std::string before = dir.read("Data/CFG.DAT");
+    {
+        WithoutWriteAccess readOnly(dir.path("Data"));
+        expectEndsWith("Error", "Cannot write to the data folder:\n" + path("Data") +
+                                    "\nThe program keeps its settings and scores there.\n"
+                                    "Allow writing to the folder or reinstall the program.");
+    }
+    EXPECT_EQ(dir.read("Data/CFG.DAT"), before);
+
+    // Writable again: the program comes up with the player's game.
+    ASSERT_TRUE(start());
+    EXPECT_EQ(ctx().reg.read(reg::Game), "0203");
+    EXPECT_EQ(read("UserDefault"), "Anna");
 }
 
 }  // namespace

@@ -14,7 +14,9 @@
 #include "platform/profile.h"
 #include "stores/settings.h"
 #include "stores/statistics.h"
+#include "stores/program_folder.h"
 #include "support/temp_dir.h"
+#include "support/without_write_access.h"
 
 namespace tessaro {
 namespace {
@@ -93,6 +95,55 @@ TEST(DataSafety, SettingsWriteThatCannotBeCompletedKeepsTheOldSettings) {
     EXPECT_EQ(dir.read("DATA/CFG.DAT"), old);
     EXPECT_EQ(dir.listing("DATA"), "CFG.DAT");
     EXPECT_EQ(settings.readString("Preference", "Game_Name", ""), "Memory-Up (6x4)");
+}
+
+// A folder the program may not write in: a settings write says it failed and
+// leaves the old file as it was, without a stray temporary file.
+TEST(DataSafety, SettingsWriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
+    test::TempDir dir;
+    dir.write("Data/CFG.DAT", "[Preference]\nGame=203\n");
+    const Profile settings(dir.folder() + "Data/CFG.DAT");
+    {
+        test::WithoutWriteAccess readOnly(dir.path("Data"));
+        if (!readOnly.effective()) GTEST_SKIP() << "cannot drop the right to write";
+        EXPECT_FALSE(settings.writeString("Preference", "Game", "201"));
+        EXPECT_EQ(settings.readString("Preference", "Game", ""), "203");
+    }
+    EXPECT_EQ(dir.read("Data/CFG.DAT"), "[Preference]\nGame=203\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("Data")), {}), 1);
+}
+
+// Start-up proves the data folder writable before anything is saved in it.
+TEST(DataSafety, DataFolderStateTellsWhyNothingCouldBeSaved) {
+    test::TempDir dir;
+    Context ctx;
+    ctx.reg.initialise(dir.folder());
+
+    dir.write("Data", "a file, not a folder");
+    EXPECT_EQ(prepareDataFolder(ctx.reg), DataFolderState::NotAFolder);
+    std::filesystem::remove(dir.path("Data"));
+
+    {
+        test::WithoutWriteAccess readOnly(dir.path());
+        if (!readOnly.effective()) GTEST_SKIP() << "cannot drop the right to write";
+        EXPECT_EQ(prepareDataFolder(ctx.reg), DataFolderState::CannotCreate);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.path("Data")));
+
+    // Missing: made, proved writable, and the scratch file is gone again.
+    EXPECT_EQ(prepareDataFolder(ctx.reg), DataFolderState::Writable);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path("Data")));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path("Data")));
+
+    {
+        test::WithoutWriteAccess readOnly(dir.path("Data"));
+        EXPECT_EQ(prepareDataFolder(ctx.reg), DataFolderState::ReadOnly);
+    }
+    // A folder named in another case is the data folder too.
+    std::filesystem::remove(dir.path("Data"));
+    std::filesystem::create_directory(dir.path("DATA"));
+    EXPECT_EQ(prepareDataFolder(ctx.reg), DataFolderState::Writable);
+    EXPECT_FALSE(std::filesystem::exists(dir.path("Data")));
 }
 
 }  // namespace
