@@ -265,6 +265,51 @@ TEST_F(CustomizeTest, PictureStoresItsCodeAndNoChoiceStoresTheDefault) {
     }
 }
 
+TEST_F(CustomizeTest, CustomColourHasNoNodeAndIsKeptByOk) {
+    startShown();
+    Register& r = ctx().reg;
+    r.write(reg::BackgroundDefault, "N");
+    r.write(reg::BackgroundPicture, "0");
+    r.write(reg::BackgroundFixedColour, "0");
+    r.write(reg::BackgroundColour, "255");  // red
+    r.write(reg::FadeBackground, "N");
+    {
+        auto d = open();
+        EXPECT_EQ(d->backgroundCode(), 1);
+        EXPECT_EQ(current(d->tvBackgrounds), "<none>");
+        EXPECT_EQ(d->backgroundSamplePicture().pixel(50, 50), qRgb(255, 0, 0));
+        d->btnOK->click();
+    }
+    EXPECT_EQ(field(reg::BackgroundColour), "255");
+    EXPECT_EQ(field(reg::BackgroundDefault), "N");
+    EXPECT_EQ(field(reg::BackgroundPicture), "0");
+    EXPECT_EQ(field(reg::BackgroundFixedColour), "0");
+    EXPECT_EQ(read("Background_Col"), "255");
+    EXPECT_EQ(read("Background_Def"), "N");
+    EXPECT_EQ(w().table()->backgroundPicture().pixel(40, 40), qRgb(255, 0, 0));
+
+    // An empty colour field keeps the button face as the custom colour.
+    r.write(reg::BackgroundColour, "0");
+    {
+        auto d = open();
+        ASSERT_TRUE(d->selectBackground(8388608));  // Navy
+        d->show();
+        d->close();  // closing the window is a cancel
+        EXPECT_TRUE(d->cancelled());
+    }
+    EXPECT_EQ(field(reg::BackgroundFixedColour), "0");
+    EXPECT_EQ(field(reg::BackgroundColour), "0");
+    {
+        auto d = open();
+        ASSERT_TRUE(d->selectBackground(8388608));
+        d->btnOK->click();
+    }
+    EXPECT_EQ(field(reg::BackgroundFixedColour), "8388608");
+    EXPECT_EQ(read("Background_Fixed_Col"), "8388608");
+    EXPECT_EQ(read("Background_Col"), "-2147483633");
+    EXPECT_EQ(w().table()->backgroundPicture().pixel(40, 40), qRgb(0, 0, 128));
+}
+
 TEST_F(CustomizeTest, DisableAllSoundsStoresTheSoundsSwitchInverted) {
     startShown();
     ASSERT_EQ(field(reg::SoundsOn), "Y");
