@@ -63,7 +63,11 @@ constexpr std::array<Field, 9> kKeptFields{{
 constexpr QSize kBackgroundSampleSize(216, 162);
 constexpr QSize kDeckSampleSize(135, 162);
 constexpr int kTreeWidth = 200;
+// Tall enough for the whole background tree; on low screens the trees scroll
+// so that the dialog still fits.
 constexpr int kTreeHeight = 384;
+constexpr int kLowTreeHeight = 200;
+constexpr int kLowScreen = 700;
 constexpr int kTagRole = Qt::UserRole;
 
 const char* yn(bool on) { return on ? "Y" : "N"; }
@@ -89,7 +93,7 @@ QIcon treeIcon(const char* name) {
     return p.isNull() ? QIcon() : QIcon(p);
 }
 
-QTreeWidget* tree(QWidget* parent, const char* name) {
+QTreeWidget* tree(QWidget* parent, const char* name, int height) {
     auto* t = new QTreeWidget(parent);
     t->setObjectName(text(name));
     t->setHeaderHidden(true);
@@ -98,7 +102,7 @@ QTreeWidget* tree(QWidget* parent, const char* name) {
     t->setIndentation(16);
     t->setIconSize(QSize(16, 16));
     t->setFixedWidth(kTreeWidth);
-    t->setMinimumHeight(kTreeHeight);
+    t->setMinimumHeight(height);
     t->setUniformRowHeights(true);
     // Folders show the open picture while expanded (expanding everything
     // reaches the leaves as well, which keep theirs).
@@ -288,7 +292,7 @@ void CustomizeDialog::buildDecksPage() {
     left->setSpacing(4);
     lblDecks = new QLabel(QStringLiteral("Select a card back:"), tabDecks);
     lblDecks->setObjectName(QStringLiteral("lblDecks"));
-    tvDecks = tree(tabDecks, "tvDecks");
+    tvDecks = tree(tabDecks, "tvDecks", treeHeight());
     lblDecks->setBuddy(tvDecks);
     left->addWidget(lblDecks);
     left->addWidget(tvDecks, 1);
@@ -323,7 +327,7 @@ void CustomizeDialog::buildBackgroundsPage() {
     left->setSpacing(4);
     lblBackgrounds = new QLabel(QStringLiteral("Select a background:"), tabBackgrounds);
     lblBackgrounds->setObjectName(QStringLiteral("lblBackgrounds"));
-    tvBackgrounds = tree(tabBackgrounds, "tvBackgrounds");
+    tvBackgrounds = tree(tabBackgrounds, "tvBackgrounds", treeHeight());
     lblBackgrounds->setBuddy(tvBackgrounds);
     left->addWidget(lblBackgrounds);
     left->addWidget(tvBackgrounds, 1);
@@ -375,6 +379,10 @@ void CustomizeDialog::fillBackgroundTree() {
         leafItem(folder, e.name, e.code);
     }
     tvBackgrounds->expandAll();
+}
+
+int CustomizeDialog::treeHeight() const {
+    return screen_.height() >= kLowScreen ? kTreeHeight : kLowTreeHeight;
 }
 
 void CustomizeDialog::centreOnScreen() {

@@ -138,6 +138,7 @@ private:
     /// Fade, card back and background rule into the register.
     void writeSelections();
     void centreOnScreen();
+    int treeHeight() const;
 
     Context& ctx_;
     shell::MainWindow& window_;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -96,6 +97,10 @@ TEST_F(CustomizeTest, DialogShowsItsPagesTreesAndHiddenControls) {
     EXPECT_TRUE(d->grpShow->isHidden());
     EXPECT_FALSE(d->grpTimeScores->isHidden());
     EXPECT_EQ(d->lblDecks->text(), "Select a card back:");
+    // The whole background tree shows without scrolling; on a low screen the
+    // dialog still fits.
+    EXPECT_EQ(d->tvBackgrounds->verticalScrollBar()->maximum(), 0);
+    EXPECT_LE(dialogs::CustomizeDialog(ctx(), w(), QSize(640, 480), true).height(), 440);
     EXPECT_EQ(d->lblBackgrounds->text(), "Select a background:");
 
     EXPECT_EQ(dump(d->tvDecks),
