@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -565,8 +566,11 @@ void CustomizeDialog::done(int result) {
 }
 
 void showCustomizeDialog(Context& ctx, shell::MainWindow& window, const shell::ShellEnvironment& env) {
-    CustomizeDialog dialog(ctx, window, env.screenSize, env.manyColours());
-    dialog.exec();
+    // Made for one showing and freed after it; the guard notices when the
+    // window took the dialog with it meanwhile.
+    QPointer<CustomizeDialog> dialog = new CustomizeDialog(ctx, window, env.screenSize, env.manyColours());
+    dialog->exec();
+    delete dialog.data();
 }
 
 }  // namespace tessaro::dialogs
