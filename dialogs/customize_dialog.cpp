@@ -432,27 +432,25 @@ void CustomizeDialog::showSettings() {
     QApplication::restoreOverrideCursor();
 }
 
-void CustomizeDialog::drawBackgroundSample() {
+SampleDisplay CustomizeDialog::sampleDisplay(QSize size) const {
     SampleDisplay d;
-    d.size = kBackgroundSampleSize;
+    d.size = size;
     // The table lies below the toolbar: the large bar or the compact one.
     d.table = screen_ - QSize(0, window_.largeIcons() ? 61 : 24);
     d.fade = chkFadeBackground->isChecked();
     d.manyColours = manyColours_;
     d.storedColour = storedColour_;
-    backgroundSample_ = backgroundSample(backgroundCode_, d);
+    return d;
+}
+
+void CustomizeDialog::drawBackgroundSample() {
+    backgroundSample_ = backgroundSample(backgroundCode_, sampleDisplay(kBackgroundSampleSize));
     imgBackgroundSample->setPixmap(QPixmap::fromImage(backgroundSample_));
 }
 
 void CustomizeDialog::drawDeckSample() {
     // The back lies on the chosen background, as it will on the table.
-    SampleDisplay d;
-    d.size = kDeckSampleSize;
-    d.table = screen_ - QSize(0, window_.largeIcons() ? 61 : 24);
-    d.fade = chkFadeBackground->isChecked();
-    d.manyColours = manyColours_;
-    d.storedColour = storedColour_;
-    deckSample_ = backgroundSample(backgroundCode_, d);
+    deckSample_ = backgroundSample(backgroundCode_, sampleDisplay(kDeckSampleSize));
     QImage back;
     loadNamedImage(back, "DB" + Register::zeroPadded(cardBack_, 3));
     QString name;

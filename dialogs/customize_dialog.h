@@ -130,6 +130,7 @@ private:
     /// The show steps: keep the register fields, tick and select as the
     /// register and the settings file say, draw the samples.
     void showSettings();
+    SampleDisplay sampleDisplay(QSize size) const;
     void drawBackgroundSample();
     void drawDeckSample();
     void deckChosen(QTreeWidgetItem* item);
