@@ -397,6 +397,28 @@ TEST_F(CustomizeTest, NewBackIsDrawnOnTheTableAfterOk) {
     EXPECT_EQ(view()->grab().toImage().pixel(cardMiddle(3)), back019.pixel(35, 48));
 }
 
+TEST_F(CustomizeTest, ChoicesSurviveARestart) {
+    startShown();
+    {
+        auto d = open();
+        ASSERT_TRUE(d->selectCardBack(3));
+        ASSERT_TRUE(d->selectBackground(102));
+        d->chkFadeBackground->setChecked(false);
+        d->btnOK->click();
+    }
+    restart();
+    EXPECT_EQ(field(reg::CardBack), "003");
+    EXPECT_EQ(field(reg::BackgroundPicture), "102");
+    EXPECT_EQ(field(reg::BackgroundDefault), "N");
+    EXPECT_EQ(field(reg::FadeBackground), "N");
+    auto d = open();
+    EXPECT_EQ(current(d->tvDecks), "Snowman");
+    EXPECT_EQ(d->lblDeckName->text(), "Snowman");
+    EXPECT_EQ(current(d->tvBackgrounds), "Moquette");
+    EXPECT_FALSE(d->chkFadeBackground->isChecked());
+    d->reject();
+}
+
 TEST_F(CustomizeTest, FadeShadesOnlyColourSamplesAndOnlyOnManyColours) {
     startShown();
     auto d = open();
