@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "dialogs/customize_dialog.h"
 #include "platform/clock.h"
 #include "platform/qt/program_sound.h"
 #include "platform/profile.h"
@@ -80,6 +81,10 @@ bool Startup::run() {
         ownSelection_ = std::make_unique<GameListChoice>(ctx_, nullptr);
         env_.selection = ownSelection_.get();
     }
+    if (!env_.customize)
+        env_.customize = [this] {
+            if (window_) dialogs::showCustomizeDialog(ctx_, *window_, env_);
+        };
     window_ = std::make_unique<MainWindow>(ctx_, env_);
     if (ownDialogs_) ownDialogs_->setParent(splash.get());
     if (window_->initialise() != InitResult::Ok) {
