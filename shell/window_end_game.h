@@ -19,10 +19,9 @@ public:
     /// Shows the sheet's values in an information box under the sheet's
     /// caption; the full score-sheet dialog takes its place once it exists.
     void showMemoryScoreSheet(const MemoryScoreSheet& sheet) override;
-    /// The selection dialog's tree of won and lost games is not part of the
-    /// window yet, so there is no entry to refresh.
-    bool selectionShowsWonLost() override { return false; }
-    void refreshSelectionEntry(int) override {}
+    /// Asks the window's game selection.
+    bool selectionShowsWonLost() override;
+    void refreshSelectionEntry(int game) override;
     /// Plays the animation named by `Winning_Animations` for
     /// `Winning_Animations_Time` seconds, with the focus on the table.
     void winningAnimation() override;
