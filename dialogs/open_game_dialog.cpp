@@ -172,7 +172,7 @@ void OpenGameDialog::buildWidgets() {
 
     auto* grid = new QGridLayout();
     grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(4);
+    grid->setVerticalSpacing(1);
     int row = 0;
     auto described = [&](const char* pictureName, const char* textName, const QString& title, QLabel*& picture,
                          QLabel*& text) {
@@ -184,6 +184,7 @@ void OpenGameDialog::buildWidgets() {
         QFont bold = text->font();
         bold.setBold(true);
         text->setFont(bold);
+        if (row > 0) grid->setRowMinimumHeight(row++, 6);  // air between two values
         grid->addWidget(picture, row, 0, 2, 1);
         grid->addWidget(caption(title, pnlGame), row, 1);
         grid->addWidget(text, row + 1, 1);
@@ -211,7 +212,7 @@ void OpenGameDialog::buildWidgets() {
     counts->addWidget(caption(QStringLiteral("Decks:"), pnlGame));
     counts->addWidget(lblDecks);
     counts->addStretch();
-    game->addSpacing(2);
+    game->addSpacing(10);
     game->addLayout(counts);
     game->addStretch();
 

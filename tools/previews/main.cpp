@@ -48,7 +48,8 @@ QImage drawGame(const std::string& programFolder, int game) {
     ctx.P.saveChangeable();
     ctx.reg.write(reg::CardSize, "B");
     ctx.reg.write(reg::CardFaceSet, "001");
-    ctx.reg.write(reg::CardBack, "001");
+    // the card back a first run shows (Back_Card's default)
+    ctx.reg.writePadded(reg::CardBack, 11);
     ctx.reg.write(reg::BackgroundDefault, "Y");
     ctx.reg.write(reg::FadeBackground, "N");
     ctx.reg.write(reg::CardsShadowed, "Y");
