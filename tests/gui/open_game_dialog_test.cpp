@@ -17,6 +17,7 @@
 #include "engine/context.h"
 #include "platform/qt/resources.h"
 #include "shell/help_window.h"
+#include "shell/window_end_game.h"
 #include "shell_fixture.h"
 #include "stores/game_selection.h"
 #include "stores/settings.h"
@@ -337,6 +338,21 @@ TEST_F(OpenGameWindowTest, AFirstRunOpensTheDialogAndStartsTheChosenGame) {
     EXPECT_EQ(ctx().P[50], 37);
     EXPECT_TRUE(ctx().run.isSet(Flag::GameInProgress));
     EXPECT_EQ(w().windowTitle().left(27), "Tessaro [Memory-Up (4x3)]  ");
+}
+
+TEST_F(OpenGameWindowTest, TheEndOfAGameAsksTheWindowsDialogAboutWonAndLostMarks) {
+    dir.write("Data/Stat_e00.dat", "x");
+    ASSERT_TRUE(startWithDialog());
+    auto* d = dynamic_cast<OpenGameDialog*>(w().selection());
+    ASSERT_NE(d, nullptr);
+    EXPECT_FALSE(w().endGame().selectionShowsWonLost());
+    d->chkShowWonLost->setChecked(true);
+    EXPECT_TRUE(w().endGame().selectionShowsWonLost());
+    d->findTag(kAllGamesFolder)->setExpanded(true);
+    ctx().mainGame.recordResult(203, true);
+    w().endGame().refreshSelectionEntry(203);
+    EXPECT_EQ(d->findTag(203)->icon(0).pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+              dialogs::keyedPicture("TREE5_MEMORY_TYPE_WIN").toImage().convertToFormat(QImage::Format_ARGB32));
 }
 
 // The previews in the library: one per shipped game, each showing its table.
