@@ -258,6 +258,19 @@ TEST_F(OpenGameTest, ThePreviewShowsTheGamesPictureOverItsBackground) {
     EXPECT_EQ(read("Open_Preview_Game"), "N");
 }
 
+TEST_F(OpenGameTest, FewColoursShowThePreviewOnPlainDarkGreen) {
+    OpenGameDialog few(ctx(), &w(), 1280, false);
+    const QImage blank = few.previewShown().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(blank.pixel(0, 0), qRgb(0, 128, 0));
+    EXPECT_EQ(blank.pixel(blank.width() - 1, blank.height() - 1), qRgb(0, 128, 0));
+    few.findTag(kAllGamesFolder)->setExpanded(true);
+    few.tvGames->setCurrentItem(few.findTag(204));
+    const QImage shown = few.previewShown().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(shown, blank);
+    // The game picture's own green is see-through: the corners stay dark green.
+    EXPECT_EQ(shown.pixel((shown.width() - resources::bitmap("GAME0204").width()) / 2, 0), qRgb(0, 128, 0));
+}
+
 TEST_F(OpenGameTest, ClosingWithNoCurrentGameRestoresTheDefaultGame) {
     ctx().reg.writePadded(reg::Game, -1);
     ctx().reg.write(reg::GameName, "");
