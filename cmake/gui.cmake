@@ -24,4 +24,6 @@ endif()
 # a generator at build time.
 if(EXISTS ${CMAKE_SOURCE_DIR}/tools/rgf/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/tools/rgf ${CMAKE_BINARY_DIR}/tools/rgf)
+  # The game previews are drawn with the base library and added to it.
+  add_subdirectory(${CMAKE_SOURCE_DIR}/tools/previews ${CMAKE_BINARY_DIR}/tools/previews)
 endif()

@@ -116,6 +116,7 @@ int endOfGame(Context& ctx) {
         ctx.shell->enableMenu(item, false);
     const int kind = ctx.P[50];
     if (kind >= 36 && kind <= 39) ctx.endGame->showMemoryScoreSheet(memoryScoreSheet(ctx, won));
+    ctx.mainGame.recordResult(ctx.reg.readInt(reg::Game, 0), won);
     if (ctx.endGame->selectionShowsWonLost()) ctx.endGame->refreshSelectionEntry(ctx.reg.readInt(reg::Game, 0));
     clockTick(ctx);
     ctx.presentation->showClock();

@@ -1082,7 +1082,8 @@ void MainWindow::openGameCommand() {
     int game = 0;
     std::string name;
     if (!env_.selection->choose(game, name)) return;
-    openGame(game, name, ctx_.reg.read(reg::Player), 2, true);
+    // The selection has remembered the game with its folder already.
+    openGame(game, name, ctx_.reg.read(reg::Player), 2, false);
 }
 
 bool MainWindow::openGame(int game, const std::string& name, const std::string& player, int newGameArgument,
@@ -1115,8 +1116,9 @@ void MainWindow::enableNewGameControls() {
     mnuNewGame->setEnabled(true);
 }
 
-void MainWindow::rulesHelp() {
-    const int game = ctx_.reg.readInt(reg::Game, -1);
+void MainWindow::rulesHelp() { rulesHelpFor(ctx_.reg.readInt(reg::Game, -1)); }
+
+void MainWindow::rulesHelpFor(int game) {
     if (game >= kFirstCustomGame) return;
     const QString previous = helpFile_;
     helpFile_ = QString::fromStdString(ctx_.reg.read(reg::ProgramFolder)) + QStringLiteral("solvara.hlp>rules");

@@ -80,6 +80,8 @@ public:
     void newGameCommand();
     void openGameCommand();
     void rulesHelp();
+    /// The rules page of a game (help context game + 3000).
+    void rulesHelpFor(int game);
     void helpContents();
     void aboutBox();
     void customizeCommand();
@@ -102,6 +104,8 @@ public:
     /// Replaces the table area (the card-drawing table takes its place).
     void setTable(TableArea* table);
     Context& context() { return ctx_; }
+    /// The game selection the window opens.
+    GameSelection* selection() const { return env_.selection; }
     /// Help file name as the help commands use it.
     const QString& helpFile() const { return helpFile_; }
     /// A table cursor by number (10-15, 20-25); the arrow for others.

@@ -21,6 +21,10 @@ public:
     virtual ~GameSelection() = default;
     /// Lets the player choose a game; false when nothing was chosen.
     virtual bool choose(int& game, std::string& name) = 0;
+    /// True when the selection marks won and lost games.
+    virtual bool showsWonLost() const { return false; }
+    /// Shows a game's won or lost mark anew after it ended.
+    virtual void refreshEntry(int /*game*/) {}
 };
 
 struct ShellEnvironment {

@@ -8,7 +8,7 @@
 #include "platform/clock.h"
 #include "platform/qt/program_sound.h"
 #include "platform/profile.h"
-#include "shell/game_list_choice.h"
+#include "dialogs/open_game_dialog.h"
 #include "shell/main_window.h"
 #include "shell/resource_lookup.h"
 #include "shell/shell_dialogs.h"
@@ -38,6 +38,9 @@ Startup::Startup(ShellEnvironment env) : env_(std::move(env)) {
 }
 
 Startup::~Startup() {
+    // The selection dialog is a child of the window: it goes first.
+    if (ownSelection_) env_.selection = nullptr;
+    ownSelection_.reset();
     window_.reset();
     ctx_.sound = &ctx_.nullSound;
     ownSound_.reset();
@@ -77,10 +80,6 @@ bool Startup::run() {
     splashSound();
 
     // 5. The main window and its initialisation.
-    if (!env_.selection) {
-        ownSelection_ = std::make_unique<GameListChoice>(ctx_, nullptr);
-        env_.selection = ownSelection_.get();
-    }
     if (!env_.customize)
         env_.customize = [this] {
             if (window_) dialogs::showCustomizeDialog(ctx_, *window_, env_);
@@ -92,7 +91,15 @@ bool Startup::run() {
         return false;
     }
     if (ownDialogs_) ownDialogs_->setParent(window_.get());
-    if (ownSelection_) static_cast<GameListChoice*>(ownSelection_.get())->setParent(window_.get());
+    if (!env_.selection) {
+        // The game selection dialog is made now and shown when asked for.
+        auto dialog = std::make_unique<dialogs::OpenGameDialog>(ctx_, window_.get(), env_.screenSize.width(),
+                                                                env_.manyColours());
+        MainWindow* w = window_.get();
+        dialog->setRulesHelp([w](int game) { w->rulesHelpFor(game); });
+        env_.selection = dialog.get();
+        ownSelection_ = std::move(dialog);
+    }
 
     // 6. Window state.
     window_->restoreWindowState();

@@ -57,4 +57,10 @@ void WindowEndGame::winningAnimation() {
 
 void WindowEndGame::openGameSelection() { w_.openGameCommand(); }
 
+bool WindowEndGame::selectionShowsWonLost() { return w_.selection() && w_.selection()->showsWonLost(); }
+
+void WindowEndGame::refreshSelectionEntry(int game) {
+    if (w_.selection()) w_.selection()->refreshEntry(game);
+}
+
 }  // namespace tessaro::shell

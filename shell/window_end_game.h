@@ -16,10 +16,9 @@ public:
     /// the window's message boxes (which run it), then frees it. Closing it
     /// after the game is over redraws the table with its background.
     void showMemoryScoreSheet(const MemoryScoreSheet& sheet) override;
-    /// The selection dialog's tree of won and lost games is not part of the
-    /// window yet, so there is no entry to refresh.
-    bool selectionShowsWonLost() override { return false; }
-    void refreshSelectionEntry(int) override {}
+    /// Asks the window's game selection.
+    bool selectionShowsWonLost() override;
+    void refreshSelectionEntry(int game) override;
     /// Plays the animation named by `Winning_Animations` for
     /// `Winning_Animations_Time` seconds, with the focus on the table.
     void winningAnimation() override;

@@ -170,6 +170,16 @@ bool cardOnTopOfRow(const Context& ctx, int card) {
     return false;
 }
 
+void MainGame::recordResult(int game, bool won) {
+    GameResult& r = results_[game];
+    if (r != GameResult::Won) r = won ? GameResult::Won : GameResult::Lost;
+}
+
+GameResult MainGame::result(int game) const {
+    const auto it = results_.find(game);
+    return it == results_.end() ? GameResult::NotPlayed : it->second;
+}
+
 void rememberGame(const std::string& settingsPath, int game, std::string_view name, int treePosition) {
     const Profile settings(settingsPath);
     settings.writeInt("Preference", "Game", game);

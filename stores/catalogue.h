@@ -5,6 +5,7 @@
 // Catalogue line, 1-based characters: 1-3 category, 5-7 game number, 8 offer
 // code ("0" or "5" to be offered), 9 "1" when the game needs a screen of 650
 // pixels or more, 11-60 the name.
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,9 @@ class Register;
 inline constexpr int kFirstCustomGame = 8000;
 /// Category of every custom game.
 inline constexpr int kCustomCategory = 800;
+
+/// How the games played in this run ended: the selection dialog marks them.
+enum class GameResult { NotPlayed, Won, Lost };
 
 class MainGame {
 public:
@@ -47,6 +51,11 @@ public:
     /// True when the game's line marks it as needing a screen of 650 pixels.
     bool needsWideScreen(int game) const;
 
+    /// Notes how a game ended. A game once won stays won for the rest of the run.
+    void recordResult(int game, bool won);
+    /// NotPlayed until a game of that number has ended in this run.
+    GameResult result(int game) const;
+
     // --- working values of the current game (the pile positions and the
     // small-screen state live in Context::layout)
 
@@ -71,6 +80,7 @@ public:
 private:
     int findLine(int game) const;
     std::vector<std::string> lines_;
+    std::map<int, GameResult> results_;
 };
 
 /// The program's name and the texts that stand for it, replaced at their

@@ -15,7 +15,9 @@
 //                       ("TREE1", "TREE5_…_TYPE", "_WIN", "_NOWIN"), the
 //                       description pictures "PROG_…", the splash pictures
 //                       "SPLASH" (250 x 200), "SPLASH_EDITION", "SPLASH_BAND"
-//                       (393 x 48) and "ADVICE_COLOR" of the colour advice.
+//                       (393 x 48), "ADVICE_COLOR" of the colour advice and
+//                       the game previews "GAME" + four-digit game number
+//                       (at most 224 x 160, drawn from the dealt table).
 //                       Toolbar and tree pictures have alpha; under it their
 //                       transparent pixels carry the key colour (toolbar
 //                       192, 192, 192; tree 128, 0, 0).

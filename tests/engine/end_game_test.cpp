@@ -183,5 +183,25 @@ TEST(Caption, NamesTheGameAndTheDealNumber) {
     EXPECT_EQ(captionText(t.ctx), "Tessaro [Klondike]  [0000000012345]");
 }
 
+TEST(EndOfGame, NotesHowTheCurrentGameEndedForTheSelection) {
+    LoggedContext t;
+    t.ctx.reg.write(reg::Game, "0201");
+    setParams(t.ctx, {{50, 39}, {49, 10}});
+    t.ctx.reg.write(reg::Score, "-40");
+    EXPECT_EQ(endOfGame(t.ctx), 0);
+    EXPECT_EQ(t.ctx.mainGame.result(201), GameResult::Lost);
+    EXPECT_EQ(t.ctx.mainGame.result(202), GameResult::NotPlayed);
+
+    t.ctx.run.setFlag(Flag::GameInProgress, 1);
+    t.ctx.reg.write(reg::Score, "12");
+    EXPECT_EQ(endOfGame(t.ctx), 1);
+    EXPECT_EQ(t.ctx.mainGame.result(201), GameResult::Won);
+
+    // No game in progress: nothing ended, nothing noted.
+    t.ctx.reg.write(reg::Game, "0202");
+    EXPECT_EQ(endOfGame(t.ctx), 0);
+    EXPECT_EQ(t.ctx.mainGame.result(202), GameResult::NotPlayed);
+}
+
 }  // namespace
 }  // namespace tessaro::test
