@@ -7,7 +7,10 @@ namespace tessaro {
 
 SdlSoundDevice::SdlSoundDevice(WaveSource source) : source_(std::move(source)) {
     // The audio subsystem alone; when it or the device cannot start (no sound
-    // hardware, no sound server) everything stays silent.
+    // hardware, no sound server) everything stays silent. SDL would otherwise
+    // catch SIGINT and SIGTERM and turn them into quit events that nobody
+    // reads, so the program could not be ended by a logout or a kill.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     initialised_ = true;
     SDL_AudioSpec want{};

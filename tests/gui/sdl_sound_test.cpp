@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -140,6 +141,15 @@ TEST(NoAudioDevice, EverythingIsSilentAndImmediate) {
     EXPECT_LT(msSince(t), 50);
     EXPECT_FALSE(device.playing());
     EXPECT_EQ(device.lengthMs("tone300"), -1);
+}
+
+TEST_F(DiskAudio, TermAndInterruptSignalsStillEndTheProgram) {
+    // A logout or a kill sends SIGTERM: the sound device must not swallow it.
+    for (int sig : {SIGTERM, SIGINT}) {
+        struct sigaction now {};
+        ASSERT_EQ(sigaction(sig, nullptr, &now), 0);
+        EXPECT_TRUE(now.sa_handler == SIG_DFL || now.sa_handler == SIG_IGN) << "signal " << sig;
+    }
 }
 
 class LibrarySounds : public test::LibraryTest {};
