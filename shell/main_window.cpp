@@ -794,7 +794,11 @@ void MainWindow::activated() {
         repaint();
         updateScoreFile(ctx_);
         // The news windows of the original program have no counterpart here.
-        if (!statisticsPresent(ctx_.reg)) openGameCommand();
+        const bool chosen = !statisticsPresent(ctx_.reg) && openGameCommand();
+        // Without a choice (the selection cancelled, or not shown at all) the
+        // remembered game is dealt, so the player never faces an empty table.
+        if (!chosen && !ctx_.run.isSet(Flag::GameInProgress) && ctx_.reg.readInt(reg::Game, -1) >= 0)
+            newGameCommand();
     }
     const Register& r = ctx_.reg;
     if (!env_.manyColours() && r.read(reg::FadeBackground) == "Y" &&
@@ -1077,13 +1081,13 @@ void MainWindow::showClockText() { lblTempo->setText(QString::fromStdString(ctx_
 
 void MainWindow::newGameCommand() { tessaro::newGameCommand(ctx_); }
 
-void MainWindow::openGameCommand() {
-    if (!env_.selection) return;
+bool MainWindow::openGameCommand() {
+    if (!env_.selection) return false;
     int game = 0;
     std::string name;
-    if (!env_.selection->choose(game, name)) return;
+    if (!env_.selection->choose(game, name)) return false;
     // The selection has remembered the game with its folder already.
-    openGame(game, name, ctx_.reg.read(reg::Player), 2, false);
+    return openGame(game, name, ctx_.reg.read(reg::Player), 2, false);
 }
 
 bool MainWindow::openGame(int game, const std::string& name, const std::string& player, int newGameArgument,

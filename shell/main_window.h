@@ -78,7 +78,8 @@ public:
 
     // --- commands
     void newGameCommand();
-    void openGameCommand();
+    /// Opens the game selection; true when a chosen game was opened.
+    bool openGameCommand();
     void rulesHelp();
     /// The rules page of a game (help context game + 3000).
     void rulesHelpFor(int game);

@@ -69,8 +69,11 @@ TEST_F(StartupTest, FirstStartWithoutSettingsUsesDefaultsAndSeedsPlayersAndRunCo
     ctx().run.setFlag(Flag::FirstShowPending, 1);
     selection.opened = 0;
     w().activated();
-    EXPECT_EQ(w().windowTitle(), "Tessaro [Memory-Up (6x4)]");
+    EXPECT_EQ(w().windowTitle().left(25), "Tessaro [Memory-Up (6x4)]");
     EXPECT_EQ(selection.opened, 1);
+    // Cancelled: the remembered game is dealt rather than an empty table.
+    EXPECT_TRUE(ctx().run.isSet(Flag::GameInProgress));
+    EXPECT_EQ(ctx().P[50], 37);
     EXPECT_FALSE(ctx().run.isSet(Flag::FirstShowPending));
     w().activated();
     EXPECT_EQ(selection.opened, 1);
@@ -83,6 +86,17 @@ TEST_F(StartupTest, AStatisticsFileMeansNoSelectionDialogAtFirstActivation) {
     selection.opened = 0;
     w().activated();
     EXPECT_EQ(selection.opened, 0);
+    EXPECT_TRUE(ctx().run.isSet(Flag::GameInProgress));
+}
+
+TEST_F(StartupTest, AnUnknownRememberedGameLeavesTheTableEmptyAfterACancelledChoice) {
+    setting("Game", "8123");
+    ASSERT_TRUE(start());
+    ctx().run.setFlag(Flag::FirstShowPending, 1);
+    selection.opened = 0;
+    w().activated();
+    EXPECT_EQ(selection.opened, 1);
+    EXPECT_FALSE(ctx().run.isSet(Flag::GameInProgress));
 }
 
 TEST_F(StartupTest, RunCounterStopsAtNine) {
