@@ -12,8 +12,6 @@
 #include "engine/context.h"
 #include "engine/deal.h"
 #include "platform/qt/resources.h"
-#include "stores/catalogue.h"
-#include "stores/rules_file.h"
 #include "table/layout.h"
 #include "table/qt/table_view.h"
 
@@ -42,26 +40,12 @@ struct MemoryTable {
     MemoryTable() {
         application();
         if (!resources::loadResourceLibrary(QStringLiteral(TESSARO_BIN_DIR "/VRA.RGF"))) return;
-        ctx.reg.initialise(TESSARO_BIN_DIR "/");
-        buildCatalogue(ctx);
-        ctx.reg.writePlain(reg::Game, 202);
-        ctx.reg.write(reg::GameName, ctx.mainGame.name(202));
-        loadRules(ctx);
-        ctx.P.saveChangeable();
-        ctx.reg.write(reg::CardSize, "B");
-        ctx.reg.write(reg::CardFaceSet, "001");
-        ctx.reg.write(reg::CardBack, "001");
+        loadGameForDrawing(ctx, TESSARO_BIN_DIR "/", 202);
         ctx.reg.write(reg::BackgroundDefault, "N");
         ctx.reg.write(reg::CustomBackground, "N");
         ctx.reg.write(reg::BackgroundPicture, "0");
         ctx.reg.write(reg::BackgroundFixedColour, "32768");
         ctx.reg.write(reg::FadeBackground, "Y");
-        ctx.reg.write(reg::CardsShadowed, "Y");
-        ctx.reg.write(reg::SpeedMoveCard, "00");
-        TableHost host;
-        setCardSize(ctx, host);
-        setShadowDepth(ctx);
-        setFanOffsets(ctx);
         ctx.reg.write(reg::DealNumber, "0000000012345");
         if (!deal(ctx)) return;
         for (int c = 1; c <= kCardCount; ++c) ctx.cards.setFace(c, '1');

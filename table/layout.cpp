@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/context.h"
+#include "stores/catalogue.h"
 #include "stores/rules_file.h"
 
 namespace tessaro {
@@ -1008,6 +1009,25 @@ std::string placedPiles(const Layout& L) {
 void layoutTable(Context& ctx, const LayoutInputs& in) {
     Run run(ctx, in);
     run.run();
+}
+
+void loadGameForDrawing(Context& ctx, const std::string& programFolder, int game, int cardBack) {
+    ctx.reg.initialise(programFolder);
+    buildCatalogue(ctx);
+    ctx.reg.writePlain(reg::Game, game);
+    ctx.reg.write(reg::GameName, ctx.mainGame.name(game));
+    loadRules(ctx);
+    ctx.P.saveChangeable();
+    ctx.reg.write(reg::CardSize, "B");
+    ctx.reg.write(reg::CardFaceSet, "001");
+    ctx.reg.writePadded(reg::CardBack, cardBack);
+    ctx.reg.write(reg::BackgroundDefault, "Y");
+    ctx.reg.write(reg::CardsShadowed, "Y");
+    ctx.reg.write(reg::SpeedMoveCard, "00");
+    TableHost host;
+    setCardSize(ctx, host);
+    setShadowDepth(ctx);
+    setFanOffsets(ctx);
 }
 
 }  // namespace tessaro

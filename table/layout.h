@@ -63,6 +63,13 @@ void setShadowDepth(Context& ctx);
 /// Fan offsets for the current game's fan modes and the card size letter.
 void setFanOffsets(Context& ctx);
 
+/// Makes a catalogue game current in a context without a settings file, as
+/// the preview generator, benchmarks and tests draw it: its rules loaded, big
+/// standard faces with the given back, shadows on, no flight delay, the
+/// default background, card size, shadow and fans set. Callers change what
+/// differs afterwards.
+void loadGameForDrawing(Context& ctx, const std::string& programFolder, int game, int cardBack = 1);
+
 /// The display-size check with the small-screen substitution, its two
 /// messages (at most once per run each) and the restoring of a saved choice.
 void checkDisplaySize(Context& ctx, TableHost& host, int screenWidth);

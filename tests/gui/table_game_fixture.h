@@ -6,30 +6,13 @@
 #include <memory>
 
 #include "engine/context.h"
-#include "stores/catalogue.h"
-#include "stores/rules_file.h"
 #include "table/layout.h"
 #include "table/qt/table_view.h"
 
 namespace tessaro::test {
 
 inline std::unique_ptr<TableView> tableForGame(Context& ctx, int game, int width, int height) {
-    ctx.reg.initialise(TESSARO_BIN_DIR "/");
-    buildCatalogue(ctx);
-    ctx.reg.writePlain(reg::Game, game);
-    ctx.reg.write(reg::GameName, ctx.mainGame.name(game));
-    loadRules(ctx);
-    ctx.P.saveChangeable();
-    ctx.reg.write(reg::CardSize, "B");
-    ctx.reg.write(reg::CardFaceSet, "001");
-    ctx.reg.write(reg::CardBack, "001");
-    ctx.reg.write(reg::BackgroundDefault, "Y");
-    ctx.reg.write(reg::CardsShadowed, "Y");
-    ctx.reg.write(reg::SpeedMoveCard, "00");
-    TableHost host;
-    setCardSize(ctx, host);
-    setShadowDepth(ctx);
-    setFanOffsets(ctx);
+    loadGameForDrawing(ctx, TESSARO_BIN_DIR "/", game);
     layoutTable(ctx, windowInputs(width, 16, height, height - 40, -1, 1280, 1024));
     auto view = std::make_unique<TableView>(ctx, nullptr, QSize(1280, 1024));
     view->resize(width, height);

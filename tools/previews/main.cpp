@@ -40,24 +40,9 @@ constexpr const char* kDealNumber = "0000000002000";
 QImage drawGame(const std::string& programFolder, int game) {
     auto owned = std::make_unique<Context>();
     Context& ctx = *owned;
-    ctx.reg.initialise(programFolder);
-    buildCatalogue(ctx);
-    ctx.reg.writePlain(reg::Game, game);
-    ctx.reg.write(reg::GameName, ctx.mainGame.name(game));
-    loadRules(ctx);
-    ctx.P.saveChangeable();
-    ctx.reg.write(reg::CardSize, "B");
-    ctx.reg.write(reg::CardFaceSet, "001");
     // the card back a first run shows (Back_Card's default)
-    ctx.reg.writePadded(reg::CardBack, 11);
-    ctx.reg.write(reg::BackgroundDefault, "Y");
+    loadGameForDrawing(ctx, programFolder, game, 11);
     ctx.reg.write(reg::FadeBackground, "N");
-    ctx.reg.write(reg::CardsShadowed, "Y");
-    ctx.reg.write(reg::SpeedMoveCard, "00");
-    TableHost host;
-    setCardSize(ctx, host);
-    setShadowDepth(ctx);
-    setFanOffsets(ctx);
     ctx.layout.preview = true;
     layoutTable(ctx, previewInputs(kTableWidth, kTableHeight, 1280, 1024));
     ctx.layout.preview = false;
