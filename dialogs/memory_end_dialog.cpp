@@ -177,27 +177,22 @@ void MemoryEndDialog::buildPage(int index, const QString& variant, const QString
     const auto sign = [&](const char* text) {
         return label(pg.grpScore, {}, index, QString::fromLatin1(text), Qt::AlignCenter);
     };
-    grid->addWidget(label(pg.grpScore, {}, index, QStringLiteral("Matches")), 0, 0);
-    pg.lblMatches = figure(pg.grpScore, QStringLiteral("lblMatches"), index, "9999");
-    pg.lblMatchesPoints = figure(pg.grpScore, QStringLiteral("lblMatchesPoints"), index, "-99");
-    pg.lblMatchesProduct = figure(pg.grpScore, QStringLiteral("lblMatchesProduct"), index, "-99999");
-    pg.lblMatchesPoints->setText(QString::number(matchPoints));
-    grid->addWidget(pg.lblMatches, 0, 1);
-    grid->addWidget(sign("x"), 0, 2);
-    grid->addWidget(pg.lblMatchesPoints, 0, 3);
-    grid->addWidget(sign("="), 0, 4);
-    grid->addWidget(pg.lblMatchesProduct, 0, 5);
-
-    grid->addWidget(label(pg.grpScore, {}, index, QStringLiteral("Misses")), 1, 0);
-    pg.lblMisses = figure(pg.grpScore, QStringLiteral("lblMisses"), index, "9999");
-    pg.lblMissesPoints = figure(pg.grpScore, QStringLiteral("lblMissesPoints"), index, "-99");
-    pg.lblMissesProduct = figure(pg.grpScore, QStringLiteral("lblMissesProduct"), index, "-99999");
-    pg.lblMissesPoints->setText(QString::number(missPoints));
-    grid->addWidget(pg.lblMisses, 1, 1);
-    grid->addWidget(sign("x"), 1, 2);
-    grid->addWidget(pg.lblMissesPoints, 1, 3);
-    grid->addWidget(sign("="), 1, 4);
-    grid->addWidget(pg.lblMissesProduct, 1, 5);
+    // One line of the bill: name, count x points = product.
+    const auto countLine = [&](int row, const QString& name, QLabel*& count, QLabel*& points, QLabel*& product,
+                               int pointsEach) {
+        grid->addWidget(label(pg.grpScore, {}, index, name), row, 0);
+        count = figure(pg.grpScore, QStringLiteral("lbl") + name, index, "9999");
+        points = figure(pg.grpScore, QStringLiteral("lbl") + name + QStringLiteral("Points"), index, "-99");
+        product = figure(pg.grpScore, QStringLiteral("lbl") + name + QStringLiteral("Product"), index, "-99999");
+        points->setText(QString::number(pointsEach));
+        grid->addWidget(count, row, 1);
+        grid->addWidget(sign("x"), row, 2);
+        grid->addWidget(points, row, 3);
+        grid->addWidget(sign("="), row, 4);
+        grid->addWidget(product, row, 5);
+    };
+    countLine(0, QStringLiteral("Matches"), pg.lblMatches, pg.lblMatchesPoints, pg.lblMatchesProduct, matchPoints);
+    countLine(1, QStringLiteral("Misses"), pg.lblMisses, pg.lblMissesPoints, pg.lblMissesProduct, missPoints);
 
     grid->addWidget(label(pg.grpScore, {}, index, QStringLiteral("Start")), 2, 0);
     pg.lblStart = figure(pg.grpScore, QStringLiteral("lblStart"), index, "-99999");
