@@ -116,6 +116,41 @@ QTreeWidget* tree(QWidget* parent, const char* name, int height) {
     return t;
 }
 
+// A page with a captioned tree on the left and a column on the right whose
+// top lines up with the tree's.
+struct TreePage {
+    QWidget* page;
+    QLabel* caption;
+    QTreeWidget* tree;
+    QVBoxLayout* right;
+};
+
+TreePage treePage(const char* pageName, const char* captionName, const char* caption, const char* treeName,
+                  int treeHeight, int rightSpacing) {
+    TreePage p{};
+    p.page = new QWidget;
+    p.page->setObjectName(text(pageName));
+    auto* row = new QHBoxLayout(p.page);
+    row->setContentsMargins(12, 12, 12, 12);
+    row->setSpacing(16);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    p.caption = new QLabel(text(caption), p.page);
+    p.caption->setObjectName(text(captionName));
+    p.tree = tree(p.page, treeName, treeHeight);
+    p.caption->setBuddy(p.tree);
+    left->addWidget(p.caption);
+    left->addWidget(p.tree, 1);
+    row->addLayout(left);
+
+    p.right = new QVBoxLayout;
+    p.right->setSpacing(rightSpacing);
+    p.right->addSpacing(p.caption->sizeHint().height() + 4);
+    row->addLayout(p.right, 1);
+    return p;
+}
+
 QTreeWidgetItem* folderItem(QTreeWidget* t, QTreeWidgetItem* parent, const char* caption) {
     // A folder already made under the same parent is used again.
     const int count = parent ? parent->childCount() : t->topLevelItemCount();
@@ -283,25 +318,11 @@ void CustomizeDialog::buildGeneralPage() {
 }
 
 void CustomizeDialog::buildDecksPage() {
-    tabDecks = new QWidget;
-    tabDecks->setObjectName(QStringLiteral("tabDecks"));
-    auto* row = new QHBoxLayout(tabDecks);
-    row->setContentsMargins(12, 12, 12, 12);
-    row->setSpacing(16);
-
-    auto* left = new QVBoxLayout;
-    left->setSpacing(4);
-    lblDecks = new QLabel(QStringLiteral("Select a card back:"), tabDecks);
-    lblDecks->setObjectName(QStringLiteral("lblDecks"));
-    tvDecks = tree(tabDecks, "tvDecks", treeHeight());
-    lblDecks->setBuddy(tvDecks);
-    left->addWidget(lblDecks);
-    left->addWidget(tvDecks, 1);
-    row->addLayout(left);
-
-    auto* right = new QVBoxLayout;
-    right->setSpacing(6);
-    right->addSpacing(lblDecks->sizeHint().height() + 4);
+    const TreePage p = treePage("tabDecks", "lblDecks", "Select a card back:", "tvDecks", treeHeight(), 6);
+    tabDecks = p.page;
+    lblDecks = p.caption;
+    tvDecks = p.tree;
+    QVBoxLayout* right = p.right;
     imgDeckSample = samplePanel(tabDecks, "imgDeckSample", kDeckSampleSize);
     lblDeckName = new QLabel(tabDecks);
     lblDeckName->setObjectName(QStringLiteral("lblDeckName"));
@@ -309,7 +330,6 @@ void CustomizeDialog::buildDecksPage() {
     right->addWidget(imgDeckSample, 0, Qt::AlignHCenter);
     right->addWidget(lblDeckName);
     right->addStretch(1);
-    row->addLayout(right, 1);
 
     fillDeckTree();
     connect(tvDecks, &QTreeWidget::currentItemChanged, this,
@@ -318,31 +338,17 @@ void CustomizeDialog::buildDecksPage() {
 }
 
 void CustomizeDialog::buildBackgroundsPage() {
-    tabBackgrounds = new QWidget;
-    tabBackgrounds->setObjectName(QStringLiteral("tabBackgrounds"));
-    auto* row = new QHBoxLayout(tabBackgrounds);
-    row->setContentsMargins(12, 12, 12, 12);
-    row->setSpacing(16);
-
-    auto* left = new QVBoxLayout;
-    left->setSpacing(4);
-    lblBackgrounds = new QLabel(QStringLiteral("Select a background:"), tabBackgrounds);
-    lblBackgrounds->setObjectName(QStringLiteral("lblBackgrounds"));
-    tvBackgrounds = tree(tabBackgrounds, "tvBackgrounds", treeHeight());
-    lblBackgrounds->setBuddy(tvBackgrounds);
-    left->addWidget(lblBackgrounds);
-    left->addWidget(tvBackgrounds, 1);
-    row->addLayout(left);
-
-    auto* right = new QVBoxLayout;
-    right->setSpacing(8);
-    right->addSpacing(lblBackgrounds->sizeHint().height() + 4);
+    const TreePage p =
+        treePage("tabBackgrounds", "lblBackgrounds", "Select a background:", "tvBackgrounds", treeHeight(), 8);
+    tabBackgrounds = p.page;
+    lblBackgrounds = p.caption;
+    tvBackgrounds = p.tree;
+    QVBoxLayout* right = p.right;
     imgBackgroundSample = samplePanel(tabBackgrounds, "imgBackgroundSample", kBackgroundSampleSize);
     chkFadeBackground = checkBox(tabBackgrounds, "chkFadeBackground", "&Fade background");
     right->addWidget(imgBackgroundSample);
     right->addWidget(chkFadeBackground);
     right->addStretch(1);
-    row->addLayout(right, 1);
 
     fillBackgroundTree();
     connect(tvBackgrounds, &QTreeWidget::currentItemChanged, this,
