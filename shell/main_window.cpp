@@ -39,6 +39,7 @@
 #include "stores/program_folder.h"
 #include "stores/rules_file.h"
 #include "stores/settings.h"
+#include "platform/text_file.h"
 #include "stores/statistics.h"
 #include "table/layout.h"
 
@@ -732,9 +733,9 @@ void MainWindow::writeVersionMarker() {
     const std::string path = programFile(ctx_.reg, "VRAV0540.DAT");
     if (fileExists(path)) return;
     const std::string version = "0540";
-    QFile f(QString::fromStdString(path));
-    if (f.open(QIODevice::WriteOnly | QIODevice::Text))
-        f.write(("Solvara version: " + version.substr(0, 2) + "." + version.substr(2, 2) + "\n").c_str());
+    // Written whole or not at all: an interrupted write must not leave a
+    // marker that a later start would take as complete.
+    replaceFile(path, "Solvara version: " + version.substr(0, 2) + "." + version.substr(2, 2) + "\n");
 }
 
 void MainWindow::removeOldFiles() {
