@@ -15,6 +15,8 @@
 #include "shell/preview_gauge.h"
 #include "shell/window_end_game.h"
 #include "shell_fixture.h"
+#include "support/context_builder.h"
+#include "table/hit.h"
 
 namespace tessaro::test {
 namespace {
@@ -71,6 +73,29 @@ TEST_F(EndGameTest, WonGameShowsTheSheetThenAnimatesUntilAClickThenOpensTheSelec
     EXPECT_EQ(w().endGame().lastSeconds(), 30);
     // After the animation the selection dialog opens.
     EXPECT_EQ(selection.opened, openedBefore + 1);
+}
+
+TEST_F(EndGameTest, TheSelectionAfterAWonGameOpensOverTheTableWithItsPutAwayCards) {
+    setting("Winning_Animations", "Circles");
+    setting("Winning_Animations_Time", "0");
+    ASSERT_TRUE(start());
+    w().show();
+    ASSERT_TRUE(w().openGame(200, "Memory-Up (4x3)", "Player 1", 2, true));
+    for (int r = 1; r <= 3; ++r) setPile(ctx(), "Fila" + std::to_string(r), "000000000000");
+    setPile(ctx(), "Mazzo_Waste", "001101410271");
+    auto* view = static_cast<shell::CardTableArea*>(w().table())->view();
+    const auto top = cardPlace(ctx(), 27);
+    ASSERT_TRUE(top.has_value());
+    QRgb seen = 0, table = 1;
+    selection.onChoose = [&] {
+        const int x = top->rect.left + 5, y = (top->rect.top + top->rect.bottom) / 2;
+        seen = view->backBuffer().pixel(x, y);
+        table = view->backgroundBuffer().pixel(x, y);
+    };
+    EXPECT_EQ(winCurrentGame(ctx()), 1);
+    // The white edge of the put-away pile's top card, not the bare table.
+    EXPECT_NE(seen, table);
+    EXPECT_EQ(seen, qRgb(255, 255, 255));
 }
 
 TEST_F(EndGameTest, AnimationSettingsFallBackToRandomAndThirtySeconds) {

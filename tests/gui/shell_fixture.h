@@ -57,6 +57,7 @@ class RecordingSelection : public shell::GameSelection {
 public:
     bool choose(int& game, std::string& name) override {
         ++opened;
+        if (onChoose) onChoose();
         if (answerGame < 0) return false;
         game = answerGame;
         name = answerName;
@@ -64,6 +65,7 @@ public:
     }
     int opened = 0;
     int answerGame = -1;
+    std::function<void()> onChoose;  ///< runs while the selection is "open"
     std::string answerName;
 };
 
