@@ -145,6 +145,8 @@ bool tryDrop(Context& ctx, int card, std::string_view pile, bool byAutoplay) {
         return false;
     }
     if (startsWith(name, "Dest") && byAutoplay) return executeMove(ctx, card, "Dest_Autoplay" + name.substr(4));
+    if (startsWith(name, "Fila") && !byAutoplay && switchOn(ctx, reg::CardsAnimate))
+        if (auto row = pileByName(name)) ctx.presentation->flyDroppedCard(card, *row);
     return executeMove(ctx, card, name);
 }
 

@@ -25,6 +25,10 @@ public:
     /// Animates a card flying to the top of a pile (the card is already there
     /// in the engine's state).
     virtual void flyCard(int card, PileRef to) = 0;
+    /// The card (and the run above it) the player let go over a row that
+    /// takes it flies the remaining way, from where it was let go to its
+    /// place on the row; called before the move is executed.
+    virtual void flyDroppedCard(int card, PileRef to) { (void)card, (void)to; }
     /// Draws the highlight frame around a card where it lies, on the window
     /// and the back buffer. Does nothing unless a table implements it.
     virtual void markCard(int card) { (void)card; }

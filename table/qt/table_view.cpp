@@ -684,6 +684,19 @@ void TableView::flyCard(int card, PileRef to) {
     refreshWindow();
 }
 
+void TableView::flyDroppedCard(int card, PileRef to) {
+    // Only a card the player let go flies; moves by right or double click
+    // have no image in the air.
+    if (!dropFlight_ || !dropFlight_->run.count(card) || !validPile(to)) return;
+    const std::string name = pileName(to);
+    const QPoint target(cardX(ctx_, name, 0, true), cardY(ctx_, name, 0, true));
+    hidden_ = dropFlight_->run;
+    renderTable();
+    fly(dropFlight_->image, dropFlight_->at, target, false);
+    hidden_.clear();
+    dropFlight_.reset();
+}
+
 void TableView::drawTable(bool background, bool dealAnimation) {
     ctx_.layout.scroll = 0;
     lowest_ = 0;
@@ -946,7 +959,9 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
         dragShown_ = false;
         hidden_.clear();
     }
+    if (wasDragging) dropFlight_ = DropFlight{image, dropped, run};
     const bool moved = tableRelease(ctx_, candidates);
+    dropFlight_.reset();
     if (wasDragging && !moved && dropped != home.topLeft()) {
         // Putting back: the image flies home over the table without it.
         hidden_ = run;

@@ -112,6 +112,7 @@ public:
     void drawPile(PileRef pile) override;
     void drawCard(int card, bool animate) override;
     void flyCard(int card, PileRef to) override;
+    void flyDroppedCard(int card, PileRef to) override;
     void drawTable(bool background, bool dealAnimation) override;
     void showScore() override {}
     void showClock() override {}
@@ -179,6 +180,14 @@ private:
     QPoint grabOffset_;
     std::string dragSource_;
     QRect dragHome_;
+    /// The image the player let go, where, and the cards it shows, while the
+    /// engine decides where it goes.
+    struct DropFlight {
+        QImage image;
+        QPoint at;
+        std::set<int> run;
+    };
+    std::optional<DropFlight> dropFlight_;
     QPoint lastFlightEnd_;
 
     std::function<void()> tableDrawn_;

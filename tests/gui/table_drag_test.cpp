@@ -1,5 +1,6 @@
-// Dragging on the table: a card carried onto an accepting row lands there;
-// one let go over no pile flies home and stays in its row.
+// Dragging on the table: a card carried onto an accepting row flies the rest
+// of its way and lands there; one let go over no pile flies home and stays in
+// its row.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -60,6 +61,26 @@ TEST_F(KlondikeDrag, CardCarriedOntoAnAcceptingRowLandsThere) {
     EXPECT_EQ(ctx.piles.text({PileKind::Row, 1}), "");
     EXPECT_FALSE(view->dragging());
     EXPECT_EQ(ctx.drag.card, 0);
+}
+
+TEST_F(KlondikeDrag, DroppedCardFliesTheRestOfItsWayOnlyWhenCardsAreAnimated) {
+    // Where the six will lie: the place for one more card on the first row.
+    const QPoint target(cardX(ctx, "Fila1", 0, true), cardY(ctx, "Fila1", 0, true));
+    ctx.reg.write(reg::CardsAnimate, "Y");
+    ASSERT_NE(view->lastFlightEnd(), target);
+    drag(middle(6), middle(33) + QPoint(0, 15));
+    EXPECT_EQ(ctx.piles.text({PileKind::Row, 0}), "033006");
+    EXPECT_EQ(view->lastFlightEnd(), target);
+
+    // Without the animation switch the card is simply put there.
+    test::setPile(ctx, "Fila1", "0331");
+    test::setPile(ctx, "Fila2", "0061");
+    view->drawTable(true, false);
+    ctx.reg.write(reg::CardsAnimate, "N");
+    const QPoint before = view->lastFlightEnd();
+    drag(middle(6), middle(33) + QPoint(0, 15));
+    EXPECT_EQ(ctx.piles.text({PileKind::Row, 0}), "033006");
+    EXPECT_EQ(view->lastFlightEnd(), before);
 }
 
 TEST_F(KlondikeDrag, CardLetGoOverNoPileGoesHome) {
