@@ -28,6 +28,14 @@ bool replaceFile(const std::string& path, std::string_view content);
 /// not exist yet; empty when none could be found.
 std::string uniqueTempPath(const std::string& folder, std::string_view prefix);
 
+/// Characters [first, first + count) of a fixed-column record, counted from
+/// 1; fewer where the text ends, none when it ends before first.
+inline std::string_view textColumn(std::string_view s, std::size_t first, std::size_t count) {
+    const std::size_t start = first - 1;
+    if (start >= s.size()) return {};
+    return s.substr(start, count);
+}
+
 /// True when the ASCII letters of a and b are equal without regard to case.
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 

@@ -14,13 +14,6 @@ namespace tessaro {
 
 namespace {
 
-// Characters [from, from + count) of a 1-based position, fewer where the text ends.
-std::string_view chars(std::string_view s, std::size_t first, std::size_t count) {
-    const std::size_t start = first - 1;
-    if (start >= s.size()) return {};
-    return s.substr(start, count);
-}
-
 std::string_view trimRight(std::string_view s) {
     const auto last = s.find_last_not_of(' ');
     return last == std::string_view::npos ? std::string_view{} : s.substr(0, last + 1);
@@ -50,7 +43,7 @@ void MainGame::buildFrom(std::string_view rulesFileText) {
 int MainGame::gameAt(int index) const {
     if (index < 0 || index >= static_cast<int>(lines_.size())) return -1;
     int number = 0;
-    return toInt(chars(lines_[static_cast<std::size_t>(index)], 5, 3), number) ? number : -1;
+    return toInt(textColumn(lines_[static_cast<std::size_t>(index)], 5, 3), number) ? number : -1;
 }
 
 int MainGame::findLine(int game) const {
@@ -66,7 +59,7 @@ int MainGame::index(int game) const { return findLine(game); }
 void MainGame::name(int game, std::string& out) const {
     if (game >= kFirstCustomGame) return;
     const int i = findLine(game);
-    out = i < 0 ? std::string{} : std::string(trimRight(chars(lines_[static_cast<std::size_t>(i)], 11, 50)));
+    out = i < 0 ? std::string{} : std::string(trimRight(textColumn(lines_[static_cast<std::size_t>(i)], 11, 50)));
 }
 
 std::string MainGame::name(int game) const {
@@ -79,7 +72,7 @@ int MainGame::category(int game) const {
     if (game >= kFirstCustomGame) return kCustomCategory;
     const int i = findLine(game);
     int value = -1;
-    if (i < 0 || !toInt(chars(lines_[static_cast<std::size_t>(i)], 1, 3), value) || value < 0) return -1;
+    if (i < 0 || !toInt(textColumn(lines_[static_cast<std::size_t>(i)], 1, 3), value) || value < 0) return -1;
     return value;
 }
 
@@ -126,10 +119,10 @@ CustomGame customGame(const Register& reg, int number, std::string definition) {
     const auto lines = splitLines(text);
     for (std::size_t i = 1; i < lines.size(); i += 30) {
         int found = 0;
-        if (!toInt(chars(lines[i], 1, 4), found) || found != number) continue;
+        if (!toInt(textColumn(lines[i], 1, 4), found) || found != number) continue;
         int base = -1;
         // choice: a base number that is not a number counts as no base game.
-        result.baseGame = toInt(chars(lines[i], 55, 4), base) ? base : -1;
+        result.baseGame = toInt(textColumn(lines[i], 55, 4), base) ? base : -1;
         result.definition = i + 1 < lines.size() ? lines[i + 1] : std::string{};
         return result;
     }

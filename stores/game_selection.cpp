@@ -6,17 +6,12 @@
 #include <charconv>
 
 #include "engine/context.h"
+#include "platform/text_file.h"
 #include "stores/rules_file.h"
 
 namespace tessaro {
 
 namespace {
-
-std::string_view column(std::string_view s, std::size_t first, std::size_t count) {
-    const std::size_t start = first - 1;
-    if (start >= s.size()) return {};
-    return s.substr(start, count);
-}
 
 std::string padded(std::string_view s, std::size_t width) {
     std::string out(s.substr(0, std::min(s.size(), width)));
@@ -78,8 +73,8 @@ std::vector<std::string> selectionGameList(const MainGame& catalogue) {
     std::vector<std::string> list;
     list.reserve(catalogue.lines().size());
     for (const std::string& line : catalogue.lines()) {
-        const std::string name(trimmed(column(line, 11, 50)));
-        list.push_back(padded(name, 50) + padded(column(line, 1, 3), 3) + padded(column(line, 5, 3), 3));
+        const std::string name(trimmed(textColumn(line, 11, 50)));
+        list.push_back(padded(name, 50) + padded(textColumn(line, 1, 3), 3) + padded(textColumn(line, 5, 3), 3));
     }
     std::sort(list.begin(), list.end(), lessNoCase);
     return list;
@@ -87,9 +82,9 @@ std::vector<std::string> selectionGameList(const MainGame& catalogue) {
 
 GameListEntry parseGameListLine(std::string_view line) {
     GameListEntry e;
-    e.name = std::string(trimmed(column(line, 1, 50)));
-    e.category = number(column(line, 51, 3), -1);
-    e.game = number(column(line, 54, 3), -1);
+    e.name = std::string(trimmed(textColumn(line, 1, 50)));
+    e.category = number(textColumn(line, 51, 3), -1);
+    e.game = number(textColumn(line, 54, 3), -1);
     if (e.game < 0) e.game = -1;
     return e;
 }
