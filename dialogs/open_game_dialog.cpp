@@ -54,19 +54,24 @@ QLabel* caption(const QString& text, QWidget* parent) {
     return l;
 }
 
-}  // namespace
-
-QPixmap keyedPicture(const std::string& name) {
-    QImage img = resources::bitmap(name);
-    if (img.isNull()) return {};
-    img = img.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = kTreeKey.rgb();
+// The picture with every pixel of the key colour made see-through.
+QImage keyedOut(const QImage& picture, QRgb key) {
+    QImage img = picture.convertToFormat(QImage::Format_ARGB32);
+    key &= 0x00ffffff;
     for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x)
-            if ((line[x] & 0x00ffffff) == (key & 0x00ffffff)) line[x] = 0;
+            if ((line[x] & 0x00ffffff) == key) line[x] = 0;
     }
-    return QPixmap::fromImage(img);
+    return img;
+}
+
+}  // namespace
+
+QPixmap keyedPicture(const std::string& name) {
+    const QImage img = resources::bitmap(name);
+    if (img.isNull()) return {};
+    return QPixmap::fromImage(keyedOut(img, kTreeKey.rgb()));
 }
 
 OpenGameDialog::OpenGameDialog(Context& ctx, QWidget* parent, int screenWidth, bool manyColours)
@@ -470,16 +475,10 @@ void OpenGameDialog::drawPreview(int game) {
     if (game >= 0 && chkPreview->isChecked()) {
         char name[16];
         std::snprintf(name, sizeof name, "GAME%04d", game % 10000);
-        QImage img = resources::bitmap(name);
-        if (!img.isNull()) {
+        const QImage picture = resources::bitmap(name);
+        if (!picture.isNull()) {
             // The colour of the top-left pixel is the preview's see-through colour.
-            img = img.convertToFormat(QImage::Format_ARGB32);
-            const QRgb key = img.pixel(0, 0) & 0x00ffffff;
-            for (int y = 0; y < img.height(); ++y) {
-                auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-                for (int x = 0; x < img.width(); ++x)
-                    if ((line[x] & 0x00ffffff) == key) line[x] = 0;
-            }
+            const QImage img = keyedOut(picture, picture.pixel(0, 0));
             QPainter p(&preview_);
             p.drawImage((preview_.width() - img.width()) / 2, 0, img);
         }

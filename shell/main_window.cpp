@@ -24,6 +24,7 @@
 #include "engine/sounds.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
+#include "platform/text_file.h"
 #include "shell/about_box.h"
 #include "shell/base_form.h"
 #include "shell/help_window.h"
@@ -39,7 +40,6 @@
 #include "stores/program_folder.h"
 #include "stores/rules_file.h"
 #include "stores/settings.h"
-#include "platform/text_file.h"
 #include "stores/statistics.h"
 #include "table/layout.h"
 
