@@ -29,6 +29,9 @@ void WindowPresentation::flyCard(int card, PileRef to) {
     if (auto* v = cards(w_)) v->flyCard(card, to);
     else w_.table()->update();
 }
+void WindowPresentation::flyDroppedCard(int card, PileRef to) {
+    if (auto* v = cards(w_)) v->flyDroppedCard(card, to);
+}
 void WindowPresentation::drawTable(bool background, bool dealAnimation) {
     if (auto* v = cards(w_)) {
         if (background) {

@@ -15,6 +15,7 @@ public:
     void drawPile(PileRef) override;
     void drawCard(int, bool) override;
     void flyCard(int, PileRef) override;
+    void flyDroppedCard(int card, PileRef to) override;
     void drawTable(bool background, bool dealAnimation) override;
     void showScore() override;
     void showClock() override;
