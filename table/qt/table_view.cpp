@@ -699,16 +699,16 @@ void TableView::flyDroppedCard(int card, PileRef to) {
 
 void TableView::drawTable(bool background, bool dealAnimation) {
     ctx_.layout.scroll = 0;
-    lowest_ = 0;
     peekCard_ = 0;
     marked_.clear();
+    // Every drawing pass ends with a whole render, which also notes the
+    // lowest drawn bottom.
     drawTableBody(background, dealAnimation);
     if (growBuffers()) {
         prepareBackground();
         renderTable();
         refreshWindow();
     }
-    ctx_.mainGame.lowestDrawnBottom = lowest_;
     if (tableDrawn_) tableDrawn_();
 }
 
