@@ -1,9 +1,8 @@
 #include "shell/window_presentation.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QThread>
 
+#include "platform/qt/pause.h"
 #include "shell/card_table_area.h"
 #include "shell/main_window.h"
 #include "shell/table_area.h"
@@ -67,12 +66,7 @@ void WindowPresentation::wait(int ms, Wait how) {
         QThread::msleep(static_cast<unsigned long>(ms));
         return;
     }
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        QThread::msleep(5);
-    }
+    pause(ms, how);
 }
 
 }  // namespace tessaro::shell

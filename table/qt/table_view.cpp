@@ -1,8 +1,6 @@
 #include "table/qt/table_view.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,6 +14,7 @@
 #include "engine/input.h"
 #include "engine/selection.h"
 #include "engine/sounds.h"
+#include "platform/qt/pause.h"
 #include "table/geometry.h"
 #include "table/layout.h"
 #include "table/qt/background.h"
@@ -151,6 +150,12 @@ int TableView::cardSpeed() const {
 bool TableView::shadowsOn() const { return ctx_.reg.read(reg::CardsShadowed) != "N"; }
 
 void TableView::loadImages() {
+    // Every new deal asks for the pictures; they are cut from the library
+    // again only when the card size, the card set or the back changed.
+    std::string key = ctx_.reg.read(reg::CardSize) + '/' + ctx_.reg.read(reg::CardFaceSet) + '/' +
+                      ctx_.reg.read(reg::CardBack);
+    if (key == imagesKey_ && !images_.back.isNull()) return;
+    imagesKey_ = std::move(key);
     loadCardImages(ctx_.reg, images_, false);
     // The shadow strips are black dots on white, and white is their
     // see-through colour: only the dots darken the table.
@@ -168,6 +173,15 @@ void TableView::loadImages() {
 void TableView::prepareBackground() {
     if (backgroundSource_) {
         const QImage& picture = backgroundSource_();
+        if (picture.format() == background_.format() && picture.width() >= background_.width() &&
+            picture.height() >= background_.height()) {
+            // choice: a picture that covers the whole buffer is shared, not
+            // copied: the view only reads its background, and the table
+            // area draws a new picture for every new background.
+            background_ = picture;
+            back_ = background_.copy(back_.rect());
+            return;
+        }
         QPainter p(&background_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.fillRect(background_.rect(), QColor(0, 96, 0));
@@ -794,15 +808,7 @@ void TableView::drawTableBody(bool background, bool dealAnimation) {
     refreshWindow();
 }
 
-void TableView::wait(int ms, Wait how) {
-    QElapsedTimer timer;
-    timer.start();
-    const auto flags =
-        how == Wait::Blocking ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents;
-    do {
-        QCoreApplication::processEvents(flags);
-    } while (timer.elapsed() < ms);
-}
+void TableView::wait(int ms, Wait how) { pause(ms, how); }
 
 void TableView::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -160,6 +160,7 @@ private:
 
     Context& ctx_;
     CardImages images_;
+    std::string imagesKey_;  // what the pictures in images_ were loaded for
     QImage back_;
     QImage background_;
     std::function<const QImage&()> backgroundSource_;
