@@ -364,7 +364,7 @@ void Dealer::acesOfReserve() {
 }
 
 bool Dealer::autoMoveAt(int row, int pos, int code) {
-    const int card = cardIn(fila(row), pos);
+    const int card = cardAt(ctx_.piles.fila(row), static_cast<std::size_t>(pos) * 3);
     if (card == 0) return false;
     int from = 0, to = foundations();
     if (code == 94) {
@@ -377,7 +377,7 @@ bool Dealer::autoMoveAt(int row, int pos, int code) {
     }
     for (int f = from; f < to; ++f) {
         if (!dealMayPlace(ctx_, card, f)) continue;
-        cutAt(fila(row), pos);
+        ctx_.piles.fila(row).erase(static_cast<std::size_t>(pos) * 3, 3);
         append(dest(f), card, '1');
         return true;
     }
@@ -386,15 +386,19 @@ bool Dealer::autoMoveAt(int row, int pos, int code) {
 
 void Dealer::autoMove(int code) {
     const int n = rows();
+    // The rows are read straight from their texts: the automatic move asks
+    // the judge some hundred times per deal, and looking piles up by
+    // reference around each question cost more than the questions.
+    auto count = [this](int r) { return static_cast<int>(ctx_.piles.fila(r).size() / 3); };
     if (P_[24] != 0) {
         for (int r = 0; r < n; ++r)
-            for (int pos = 0; pos < ctx_.piles.count(fila(r));)
+            for (int pos = 0; pos < count(r);)
                 if (!autoMoveAt(r, pos, code)) ++pos;
         return;
     }
     for (int level = 0; level < ctx_.piles.highestRow(P_); ++level)
         for (int r = 0; r < n; ++r)
-            while (level < ctx_.piles.count(fila(r)) && autoMoveAt(r, level, code)) {
+            while (level < count(r) && autoMoveAt(r, level, code)) {
             }
 }
 
@@ -752,7 +756,8 @@ bool dealMayPlace(const Context& ctx, int card, int foundation) {
     const RuleTable& P = ctx.P;
     // The deal asks the judge directly, not as a player's move, with an empty
     // foundation's top as 0.
-    const int top = ctx.piles.top({PileKind::Foundation, foundation});
+    const std::string& pile = ctx.piles.dest(foundation);
+    const int top = pile.size() < 3 ? 0 : cardAt(pile, pile.size() - 3);
     return canPlace(ctx, top, card, P[51 + foundation], false, foundation, true, true, P[83 + foundation],
                     P[67 + foundation], P[51 + foundation]);
 }

@@ -34,15 +34,16 @@ void TableArea::drawTable(bool background) {
 
 void TableArea::drawBackgroundPictures() {
     const QSize size(screen_.width() + kBufferMargin, screen_.height() + kBufferMargin);
-    if (table_.size() != size) {
-        table_ = QImage(size, QImage::Format_RGB32);
-        background_ = QImage(size, QImage::Format_RGB32);
-    }
+    // The background picture is the table picture as drawn here: one image,
+    // shared until a drawing on the table changes it.
+    background_ = QImage();
+    // A picture the card table still shows is left to it; the new one is drawn
+    // into fresh memory rather than into a copy of the old.
+    if (table_.size() != size || !table_.isDetached()) table_ = QImage(size, QImage::Format_RGB32);
     table_.fill(defaultGreen());
-    background_.fill(defaultGreen());
     BackgroundTarget target;
     target.canvas = &table_;
-    target.backgroundBuffer = &background_;
+    target.backgroundBuffer = nullptr;
     target.backBufferWidth = size.width();
     target.screenHeight = screen_.height();
     target.manyColours = manyColours_;
@@ -55,6 +56,7 @@ void TableArea::drawBackgroundPictures() {
         settingsFile(reg).writeString(section::Preference, key, value);
     };
     drawBackground(ctx_, target);
+    background_ = table_;
 }
 
 void TableArea::paintEvent(QPaintEvent* event) {
