@@ -11,7 +11,7 @@ cpu_ns() { awk '{s += $1} END {print s + 0}' /proc/"$1"/task/*/schedstat 2>/dev/
 # table green on the first row of cards in the window's picture.
 shot=$(mktemp --suffix=.ppm)
 trap 'rm -f "$shot"' EXIT
-import -window "$WID" "ppm:$shot" 2>/dev/null || { echo "turn_cpu_ms=NA"; exit 0; }
+import -window "$WID" -depth 8 "ppm:$shot" 2>/dev/null || { echo "turn_cpu_ms=NA"; exit 0; }
 read -r x1 y1 x2 y2 < <(python3 - "$shot" <<'PY'
 import sys
 data = open(sys.argv[1], 'rb').read()
