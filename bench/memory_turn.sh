@@ -40,12 +40,20 @@ PY
 )
 [ -n "${y2:-}" ] || { echo "turn_cpu_ms=NA"; exit 0; }
 
-a=$(cpu_ns "$APP_PID"); sleep "$WINDOW_S"; b=$(cpu_ns "$APP_PID")
-idle=$((b - a))
+idle_for() {  # processor time of WINDOW_S seconds without input
+    local a b
+    a=$(cpu_ns "$APP_PID"); sleep "$WINDOW_S"; b=$(cpu_ns "$APP_PID")
+    echo $((b - a))
+}
+idle=$(idle_for)
 a=$(cpu_ns "$APP_PID")
 xdotool mousemove --window "$WID" "$x1" "$y1" click 1
 sleep 0.6
 xdotool mousemove --window "$WID" "$x2" "$y2" click 1
 sleep "$(awk -v s="$WINDOW_S" 'BEGIN {print s - 0.6}')"
 b=$(cpu_ns "$APP_PID")
+# choice: the idle reference is the smaller of one window before and one
+# after the turn, so that late start-up work never counts as idle.
+after=$(idle_for)
+[ "$after" -lt "$idle" ] && idle=$after
 echo "turn_cpu_ms=$(( (b - a - idle) / 1000000 )) idle_ref_ms=$(( idle / 1000000 )) turn_window_ms=$(( WINDOW_S * 1000 ))"
