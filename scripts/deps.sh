@@ -3,7 +3,7 @@
 set -euo pipefail
 need=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev libsdl2-dev xvfb xauth imagemagick fonts-dejavu-core
-      clang libclang-rt-14-dev)
+      clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
