@@ -19,6 +19,7 @@ struct UsageError {
 
 struct Options {
     std::string programDir;                  ///< --program-dir, default the executable's folder
+    std::string userRoot;                    ///< the player's files when not beside the program (installed)
     int game = -1;                           ///< --game N, -1 when not given
     std::vector<std::pair<int, int>> sets;   ///< --set P=V, in order
     unsigned seed = 1;                       ///< --seed S
@@ -56,7 +57,12 @@ void takeCommonOptions(Options& o);
 /// Runs one command line (the command name first, then its arguments) with
 /// this default program folder: the command's exit status, 2 with a message
 /// on err for a usage error or a failure.
+/// userRoot is the register's user folder that goes with programDir; a
+/// --program-dir of the command line keeps the data below the folder it names.
 int runCommandLine(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
-                   std::ostream& err);
+                   std::ostream& err, const std::string& userRoot = {});
+
+/// The usage text of --help and of a wrong command line.
+void usage(std::ostream& out);
 
 }  // namespace tessaro::cli

@@ -13,6 +13,7 @@ void prepare(Context& ctx, const Options& o) {
     const std::string folder = withTrailingSeparator(o.programDir);
     if (const std::string problem = programFolderProblem(folder); !problem.empty()) throw UsageError{problem};
     ctx.reg.initialise(folder);
+    ctx.reg.setUserRoot(o.userRoot);
     ctx.rng.setSeed(o.seed);
     try {
         buildCatalogue(ctx);

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "platform/paths.h"
+#include "shell/version.h"
 
 namespace {
 
@@ -21,5 +23,16 @@ std::string executableFolder() {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return tessaro::cli::runCommandLine(args, executableFolder(), std::cout, std::cerr);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        tessaro::cli::usage(std::cout);
+        std::cout << "See tessaro-cli(6) for the commands and their output.\n";
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "tessaro-cli " << tessaro::shell::kVersion << '\n';
+        return 0;
+    }
+    const tessaro::ProgramPlaces places =
+        tessaro::locateProgramPlaces(executableFolder(), TESSARO_INSTALLED_DATA, tessaro::userDataRoot());
+    return tessaro::cli::runCommandLine(args, places.programFolder, std::cout, std::cerr, places.userRoot);
 }

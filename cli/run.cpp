@@ -38,7 +38,10 @@ int parseInt(const std::string& text, const std::string& what) {
 }
 
 void takeCommonOptions(Options& o) {
-    if (auto d = takeOption(o, "--program-dir"); !d.empty()) o.programDir = d;
+    if (auto d = takeOption(o, "--program-dir"); !d.empty()) {
+        o.programDir = d;
+        o.userRoot.clear();
+    }
     if (auto g = takeOption(o, "--game"); !g.empty()) o.game = parseInt(g, "--game");
     if (auto s = takeOption(o, "--seed"); !s.empty()) {
         // The generator's seed is 32 bits: digits only, at most 4294967295.
@@ -63,7 +66,7 @@ void usage(std::ostream& err) {
 }
 
 int runCommandLine(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
-                   std::ostream& err) {
+                   std::ostream& err, const std::string& userRoot) {
     if (args.empty()) {
         usage(err);
         return 2;
@@ -78,6 +81,7 @@ int runCommandLine(const std::vector<std::string>& args, const std::string& prog
     try {
         Options o;
         o.programDir = programDir;
+        o.userRoot = userRoot;
         o.args.assign(args.begin() + 1, args.end());
         takeCommonOptions(o);
         auto ctx = std::make_unique<tessaro::Context>();

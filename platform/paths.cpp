@@ -1,7 +1,11 @@
 #include "platform/paths.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 #include "platform/text_file.h"
@@ -88,6 +92,68 @@ std::vector<std::string> matchingFiles(const std::string& folder, std::string_vi
 bool fileExists(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
+}
+
+bool canCreateFileIn(const std::string& folder) {
+    // "x": the scratch file never opens one of the player's files.
+    std::random_device rd;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const fs::path probe = fs::path(folder) / ("~write-test-" + std::to_string(rd()) + ".tmp");
+        std::FILE* f = std::fopen(probe.c_str(), "wbx");
+        if (!f) {
+            if (errno == EEXIST) continue;
+            return false;
+        }
+        const bool written = std::fputc('Y', f) != EOF;
+        const bool closed = std::fclose(f) == 0;
+        std::error_code ec;
+        fs::remove(probe, ec);
+        return written && closed;
+    }
+    return false;
+}
+
+namespace {
+
+std::string asFolder(fs::path p) {
+    std::string out = p.lexically_normal().string();
+    if (out.empty() || out.back() != '/') out += '/';
+    return out;
+}
+
+}  // namespace
+
+std::string userDataRoot(const char* xdgDataHome, const char* home) {
+    // Relative values are to be ignored, as the XDG base directory rules say.
+    if (xdgDataHome && xdgDataHome[0] == '/') return asFolder(fs::path(xdgDataHome) / "tessaro");
+    if (home && home[0] == '/') return asFolder(fs::path(home) / ".local/share/tessaro");
+    return {};
+}
+
+std::string userDataRoot() { return userDataRoot(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")); }
+
+ProgramPlaces locateProgramPlaces(const std::string& executableFolder, std::string_view installedData,
+                                  const std::string& userRoot) {
+    ProgramPlaces places;
+    const std::string beside = asFolder(executableFolder.empty() ? fs::path(".") : fs::path(executableFolder));
+    const bool installed = !fileExists(resolvePath(beside, "GAMES.DAT")) && !installedData.empty() &&
+                           fileExists(resolvePath(asFolder(fs::path(beside) / installedData), "GAMES.DAT"));
+    if (installed) {
+        places.programFolder = asFolder(fs::path(beside) / installedData);
+        // choice: an installed program never writes beside its data, not even
+        // when run by a user who could (root): that folder belongs to the
+        // package manager, and removing the package must remove it whole.
+        places.userRoot = userRoot;
+        return places;
+    }
+    places.programFolder = beside;
+    // A folder the program runs from keeps its data as it always did, so
+    // nothing a player already has moves.
+    std::error_code ec;
+    const std::string data = resolvePath(beside, "Data");
+    const bool keepBeside = fs::is_directory(data, ec) ? canCreateFileIn(data) : canCreateFileIn(beside);
+    if (!keepBeside) places.userRoot = userRoot;
+    return places;
 }
 
 }  // namespace tessaro

@@ -575,7 +575,9 @@ InitResult MainWindow::initialise() {
             break;
         case DataFolderState::CannotCreate:
             text = QStringLiteral("Cannot create the data folder:\n") + folder + why +
-                   QStringLiteral("The program folder is read-only: allow writing to it or reinstall the program.");
+                   (r.userRoot().empty()
+                        ? QStringLiteral("The program folder is read-only: allow writing to it or reinstall the program.")
+                        : QStringLiteral("Allow writing to the folder above it."));
             break;
         default:
             text = QStringLiteral("Cannot write to the data folder:\n") + folder + why +
@@ -730,7 +732,7 @@ void MainWindow::applySettings() {
 }
 
 void MainWindow::writeVersionMarker() {
-    const std::string path = programFile(ctx_.reg, "VRAV0540.DAT");
+    const std::string path = userFile(ctx_.reg, "VRAV0540.DAT");
     if (fileExists(path)) return;
     const std::string version = "0540";
     // Written whole or not at all: an interrupted write must not leave a
@@ -795,7 +797,8 @@ void MainWindow::activated() {
         repaint();
         updateScoreFile(ctx_);
         // The news windows of the original program have no counterpart here.
-        const bool chosen = !statisticsPresent(ctx_.reg) && openGameCommand();
+        const bool chosen = env_.startGame >= 0 ? openStartGame()
+                                                : !statisticsPresent(ctx_.reg) && openGameCommand();
         // Without a choice (the selection cancelled, or not shown at all) the
         // remembered game is dealt, so the player never faces an empty table.
         if (!chosen && !ctx_.run.isSet(Flag::GameInProgress) && ctx_.reg.readInt(reg::Game, -1) >= 0)
@@ -1081,6 +1084,16 @@ void MainWindow::showClockText() { lblTempo->setText(QString::fromStdString(ctx_
 // --------------------------------------------------------------- commands
 
 void MainWindow::newGameCommand() { tessaro::newGameCommand(ctx_); }
+
+bool MainWindow::openStartGame() {
+    // The game named on the command line, opened as if chosen in the selection.
+    const std::string name = ctx_.mainGame.name(env_.startGame);
+    if (name.empty()) {
+        qWarning("tessaro: there is no game %d", env_.startGame);
+        return false;
+    }
+    return openGame(env_.startGame, name, ctx_.reg.read(reg::Player), 2, true);
+}
 
 bool MainWindow::openGameCommand() {
     if (!env_.selection) return false;

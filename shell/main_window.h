@@ -80,6 +80,8 @@ public:
     void newGameCommand();
     /// Opens the game selection; true when a chosen game was opened.
     bool openGameCommand();
+    /// Opens the game asked for on the command line; false when there is none of that number.
+    bool openStartGame();
     void rulesHelp();
     /// The rules page of a game (help context game + 3000).
     void rulesHelpFor(int game);

@@ -29,6 +29,8 @@ public:
 
 struct ShellEnvironment {
     QString programFolder;        ///< with a trailing "/"
+    QString userRoot;             ///< the player's files when not in the program folder (installed)
+    int startGame = -1;           ///< a game to deal at the first activation instead of the selection
     QSize screenSize;             ///< the screen's size in pixels
     int colourDepth = 24;         ///< bits per pixel of the display
     ShellDialogs* dialogs = nullptr;

@@ -65,6 +65,7 @@ bool Startup::run() {
 
     // 2. The stores.
     ctx_.reg.initialise(env_.programFolder.toStdString());
+    ctx_.reg.setUserRoot(env_.userRoot.toStdString());
 
     // 3. The splash window. Its pictures come from the resource library, so
     //    the library is registered quietly first when it is there; a missing

@@ -1,12 +1,10 @@
 #include "stores/program_folder.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <random>
-#include <cerrno>
 #include <system_error>
 
 #include "platform/paths.h"
+#include "platform/text_file.h"
 #include "stores/register.h"
 
 namespace tessaro {
@@ -26,41 +24,37 @@ std::string programFolderProblem(std::string_view folder) {
            "). Move Tessaro to a folder with a shorter path: " + std::string(folder);
 }
 
+std::string userFile(const Register& reg, std::string_view relative) {
+    const std::string& root = reg.userRoot();
+    return resolvePath(root.empty() ? reg.read(reg::ProgramFolder) : root, relative);
+}
+
 std::string programFile(const Register& reg, std::string_view relative) {
+    // Everything below "Data" is the player's: it goes where the writable
+    // files are kept, so every store of the data folder follows the choice.
+    const std::size_t end = relative.find_first_of("\\/");
+    if (equalsIgnoreCase(relative.substr(0, end), "Data")) return userFile(reg, relative);
     return resolvePath(reg.read(reg::ProgramFolder), relative);
 }
 
-namespace {
-
-// Creates a file that did not exist ("x": never opens one of the player's
-// files), writes a byte to it, and removes it again.
-bool canCreateFileIn(const std::filesystem::path& dir) {
-    std::random_device rd;
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const std::filesystem::path probe = dir / ("~write-test-" + std::to_string(rd()) + ".tmp");
-        std::FILE* f = std::fopen(probe.c_str(), "wbx");
-        if (!f) {
-            if (errno == EEXIST) continue;
-            return false;
-        }
-        const bool written = std::fputc('Y', f) != EOF;
-        const bool closed = std::fclose(f) == 0;
-        std::error_code ec;
-        std::filesystem::remove(probe, ec);
-        return written && closed;
-    }
-    return false;
-}
-
-}  // namespace
 
 DataFolderState prepareDataFolder(const Register& reg) {
+    namespace fs = std::filesystem;
     const std::string dir = programFile(reg, "Data");
     std::error_code ec;
-    if (!std::filesystem::is_directory(dir, ec)) {
-        if (std::filesystem::exists(std::filesystem::symlink_status(dir, ec))) return DataFolderState::NotAFolder;
-        std::filesystem::create_directory(dir, ec);
-        if (!std::filesystem::is_directory(dir, ec)) return DataFolderState::CannotCreate;
+    if (!fs::is_directory(dir, ec)) {
+        if (fs::exists(fs::symlink_status(dir, ec))) return DataFolderState::NotAFolder;
+        if (reg.userRoot().empty()) {
+            fs::create_directory(dir, ec);
+        } else {
+            // The per-user folder and the folders above it are made on the
+            // first start, private to the player as the XDG rules ask.
+            const bool newRoot = !fs::exists(reg.userRoot(), ec);
+            fs::create_directories(dir, ec);
+            if (newRoot) fs::permissions(reg.userRoot(), fs::perms::owner_all, fs::perm_options::replace, ec);
+            fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace, ec);
+        }
+        if (!fs::is_directory(dir, ec)) return DataFolderState::CannotCreate;
     }
     return canCreateFileIn(dir) ? DataFolderState::Writable : DataFolderState::ReadOnly;
 }

@@ -22,8 +22,13 @@ std::string programFolderProblem(std::string_view folder);
 
 /// The full path of a file or folder named relative to the program folder
 /// ("GAMES.DAT", "DATA\CFG.DAT", "Data"), names matched as the platform's
-/// path resolution does.
+/// path resolution does. Names below "Data" lie where userFile puts them.
 std::string programFile(const Register& reg, std::string_view relative);
+
+/// The full path of one of the program's writable files: relative to the
+/// register's user folder when it has one (an installed program), else to
+/// the program folder.
+std::string userFile(const Register& reg, std::string_view relative);
 
 /// What stands at the data folder's place and whether files can be made in it.
 enum class DataFolderState {

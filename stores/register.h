@@ -4,6 +4,7 @@
 // addressed by (position, width); the register knows no field names.
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tessaro {
 
@@ -22,6 +23,13 @@ public:
     void initialise(std::string_view programFolder);
     /// Empties the three strings (program end).
     void release();
+
+    /// The folder of the player's writable files when it is not the program
+    /// folder (an installed program: see locateProgramPlaces), with a
+    /// trailing "/"; empty otherwise. Kept beside the three strings, as it
+    /// may be longer than any field.
+    const std::string& userRoot() const { return userRoot_; }
+    void setUserRoot(std::string folder) { userRoot_ = std::move(folder); }
 
     /// Removes leading blanks of value, pads or cuts it to width and puts it in
     /// place. Positions of 1000 and above change nothing.
@@ -53,6 +61,7 @@ private:
     // Maps a position to (string index, 1-based character index).
     static bool locate(int pos, int& which, int& index);
     std::string s_[3];
+    std::string userRoot_;
 };
 
 /// Register fields used across the program.

@@ -76,7 +76,7 @@ std::string fourDigits(int game) {
 }  // namespace
 
 std::string settingsPath(const Register& reg) {
-    return resolvePath(reg.read(reg::ProgramFolder), reg.read(reg::SettingsFile));
+    return programFile(reg, reg.read(reg::SettingsFile));
 }
 
 Profile settingsFile(const Register& reg) { return Profile(settingsPath(reg)); }

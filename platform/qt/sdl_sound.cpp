@@ -1,9 +1,34 @@
 #include "platform/qt/sdl_sound.h"
 
+#include <dlfcn.h>
+
+#include <QLoggingCategory>
 #include <algorithm>
 #include <cstring>
 
 namespace tessaro {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcSound, "tessaro.sound", QtWarningMsg)
+
+extern "C" void quietAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// libasound reports every device it cannot open on standard error, a
+// machine without a sound card included: eight lines at each start that
+// tell the player nothing. The sounds simply stay off there, so its messages
+// are silenced; the library is only looked up, as SDL loads it when it
+// plays through ALSA at all.
+void quietAlsa() {
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+    if (!alsa) return;
+    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        set(&quietAlsaMessage);
+    // The handle stays open: the handler must outlive every ALSA call.
+}
+
+}  // namespace
 
 SdlSoundDevice::SdlSoundDevice(WaveSource source) : source_(std::move(source)) {
     // The audio subsystem alone; when it or the device cannot start (no sound
@@ -11,7 +36,11 @@ SdlSoundDevice::SdlSoundDevice(WaveSource source) : source_(std::move(source)) {
     // catch SIGINT and SIGTERM and turn them into quit events that nobody
     // reads, so the program could not be ended by a logout or a kill.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    quietAlsa();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        qCDebug(lcSound, "no audio: %s", SDL_GetError());
+        return;
+    }
     initialised_ = true;
     SDL_AudioSpec want{};
     want.freq = 22050;
@@ -23,7 +52,10 @@ SdlSoundDevice::SdlSoundDevice(WaveSource source) : source_(std::move(source)) {
     // No format changes allowed: SDL converts to the hardware itself, so the
     // sounds only ever need converting to this one format.
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &spec_, 0);
-    if (device_ == 0) return;
+    if (device_ == 0) {
+        qCDebug(lcSound, "no audio device: %s", SDL_GetError());
+        return;
+    }
     SDL_PauseAudioDevice(device_, 0);
 }
 

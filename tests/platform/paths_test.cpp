@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_dir.h"
+#include "support/without_write_access.h"
 
 namespace tessaro {
 namespace {
@@ -58,6 +59,57 @@ TEST(Paths, MatchingFilesListsOnlyFilesSorted) {
     EXPECT_TRUE(matchingFiles(dir.path("missing").string(), "*").empty());
     EXPECT_TRUE(fileExists(dir.path("Stat_e09.dat").string()));
     EXPECT_FALSE(fileExists(dir.path("Stat_e00.dat").string()));
+}
+
+TEST(ProgramPlaces, ThePlayersFolderFollowsTheXdgRules) {
+    EXPECT_EQ(userDataRoot("/x/data", "/home/p"), "/x/data/tessaro/");
+    EXPECT_EQ(userDataRoot("/x/data/", "/home/p"), "/x/data/tessaro/");
+    EXPECT_EQ(userDataRoot(nullptr, "/home/p"), "/home/p/.local/share/tessaro/");
+    // Empty or relative values of XDG_DATA_HOME do not count.
+    EXPECT_EQ(userDataRoot("", "/home/p"), "/home/p/.local/share/tessaro/");
+    EXPECT_EQ(userDataRoot("data", "/home/p"), "/home/p/.local/share/tessaro/");
+    EXPECT_EQ(userDataRoot(nullptr, nullptr), "");
+    EXPECT_EQ(userDataRoot(nullptr, "relative"), "");
+}
+
+TEST(ProgramPlaces, InstalledDataIsFoundFromTheProgramAndKeepsNoDataBesideIt) {
+    test::TempDir dir;
+    const std::string root = dir.path().string();
+    const std::string user = root + "/home/.local/share/tessaro/";
+    dir.write("prefix/share/tessaro/GAMES.DAT", "");
+    dir.write("prefix/bin/tessaro", "");
+    ProgramPlaces p = locateProgramPlaces(root + "/prefix/bin", "../share/tessaro", user);
+    EXPECT_EQ(p.programFolder, root + "/prefix/share/tessaro/");
+    EXPECT_EQ(p.userRoot, user);  // even though this process could write there
+    // Rules beside the program (a build folder): everything stays there.
+    dir.write("prefix/bin/GAMES.DAT", "");
+    p = locateProgramPlaces(root + "/prefix/bin/", "../share/tessaro", user);
+    EXPECT_EQ(p.programFolder, root + "/prefix/bin/");
+    EXPECT_EQ(p.userRoot, "");
+    // No rules anywhere: the program's own folder, where start-up reports them missing.
+    p = locateProgramPlaces(root + "/elsewhere", "../share/tessaro", user);
+    EXPECT_EQ(p.programFolder, root + "/elsewhere/");
+    EXPECT_TRUE(dir.listing() == "prefix");  // nothing was made on the way
+}
+
+TEST(ProgramPlaces, AProgramFolderThatCannotBeWrittenSendsTheDataToThePlayer) {
+    test::TempDir dir;
+    const std::string user = dir.path().string() + "/user/";
+    dir.write("game/GAMES.DAT", "");
+    {
+        test::WithoutWriteAccess readOnly(dir.path("game"));
+        if (!readOnly.effective()) GTEST_SKIP() << "cannot drop the right to write";
+        EXPECT_EQ(locateProgramPlaces(dir.path("game").string(), "", user).userRoot, user);
+    }
+    // A data folder that is already there and can be written stays in use.
+    dir.write("game/Data/CFG.DAT", "");
+    std::filesystem::permissions(dir.path("game/Data"), std::filesystem::perms::all);
+    {
+        test::WithoutWriteAccess readOnly(dir.path("game"));
+        EXPECT_EQ(locateProgramPlaces(dir.path("game").string(), "", user).userRoot, "");
+    }
+    EXPECT_EQ(dir.listing("game"), "Data GAMES.DAT");
+    EXPECT_EQ(dir.listing("game/Data"), "CFG.DAT");  // the scratch files are gone
 }
 
 }  // namespace

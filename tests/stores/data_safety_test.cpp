@@ -146,5 +146,38 @@ TEST(DataSafety, DataFolderStateTellsWhyNothingCouldBeSaved) {
     EXPECT_FALSE(std::filesystem::exists(dir.path("Data")));
 }
 
+// An installed program: the rules stay in the read-only program folder, every
+// file of the data folder and the version marker go to the player's folder,
+// which the first start makes private to the player.
+TEST(DataSafety, AUserFolderTakesEveryWritableFile) {
+    test::TempDir dir;
+    dir.write("share/tessaro/GAMES.DAT", "");
+    const std::string program = dir.folder() + "share/tessaro/";
+    const std::string user = dir.folder() + "home/.local/share/tessaro/";
+    Context ctx;
+    ctx.reg.initialise(program);
+    ctx.reg.setUserRoot(user);
+    EXPECT_EQ(programFile(ctx.reg, "GAMES.DAT"), program + "GAMES.DAT");
+    EXPECT_EQ(programFile(ctx.reg, "DATA\\GAM_CUST.DAT"), user + "DATA/GAM_CUST.DAT");
+    EXPECT_EQ(programFile(ctx.reg, "data"), user + "data");
+    EXPECT_EQ(programFile(ctx.reg, "DataX\\A"), program + "DataX/A");
+    EXPECT_EQ(settingsPath(ctx.reg), user + "DATA/CFG.DAT");
+    EXPECT_EQ(userFile(ctx.reg, "VRAV0540.DAT"), user + "VRAV0540.DAT");
+
+    // The player's home (open to all, as the tests may act as another user).
+    dir.write("home/.profile", "");
+    std::filesystem::permissions(dir.path("home"), std::filesystem::perms::all);
+    {
+        test::WithoutWriteAccess readOnly(dir.path("share/tessaro"));
+        EXPECT_EQ(prepareDataFolder(ctx.reg), DataFolderState::Writable);
+        EXPECT_TRUE(settingsFile(ctx.reg).writeString("Preference", "Game", "203"));
+    }
+    EXPECT_EQ(dir.read("home/.local/share/tessaro/Data/CFG.DAT"), "[Preference]\nGame=203\n");
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(dir.path("home/.local/share/tessaro")).permissions(), perms::owner_all);
+    EXPECT_EQ(std::filesystem::status(dir.path("home/.local/share/tessaro/Data")).permissions(), perms::owner_all);
+    EXPECT_EQ(dir.listing("share/tessaro"), "GAMES.DAT");
+}
+
 }  // namespace
 }  // namespace tessaro

@@ -50,4 +50,10 @@ void drawIcons(Library& lib);
 void drawCursors(Library& lib);
 void makeSounds(Library& lib);
 
+/// The program's icon at size x size pixels, on a transparent ground.
+QImage appIcon(int size);
+/// Writes the icon in the sizes desktops ask for as
+/// outDir/hicolor/NxN/apps/name.png.
+bool writeAppIcons(const QString& outDir, const QString& name);
+
 }  // namespace rgf

@@ -180,17 +180,24 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QString outDir, sheet;
     for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--app-icons") && i + 2 < argc) {
+            // The desktop icons are files of their own, not part of the library.
+            const QString dir = QString::fromLocal8Bit(argv[i + 1]);
+            if (rgf::writeAppIcons(dir, QString::fromLocal8Bit(argv[i + 2]))) return 0;
+            std::fprintf(stderr, "rgf-generator: cannot write the icons into %s\n", qPrintable(dir));
+            return 1;
+        }
         if (!std::strcmp(argv[i], "--out") && i + 1 < argc)
             outDir = QString::fromLocal8Bit(argv[++i]);
         else if (!std::strcmp(argv[i], "--contact-sheet") && i + 1 < argc)
             sheet = QString::fromLocal8Bit(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: rgf-generator [--out DIR] [--contact-sheet FILE.png]\n");
+            std::fprintf(stderr, "usage: rgf-generator [--out DIR] [--contact-sheet FILE.png] | --app-icons DIR NAME\n");
             return 2;
         }
     }
     if (outDir.isEmpty() && sheet.isEmpty()) {
-        std::fprintf(stderr, "usage: rgf-generator [--out DIR] [--contact-sheet FILE.png]\n");
+        std::fprintf(stderr, "usage: rgf-generator [--out DIR] [--contact-sheet FILE.png] | --app-icons DIR NAME\n");
         return 2;
     }
     rgf::Library lib;
