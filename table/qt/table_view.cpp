@@ -16,6 +16,7 @@
 #include "engine/input.h"
 #include "engine/selection.h"
 #include "engine/sounds.h"
+#include "table/card_fit.h"
 #include "table/geometry.h"
 #include "table/layout.h"
 #include "table/qt/background.h"
@@ -151,7 +152,15 @@ int TableView::cardSpeed() const {
 bool TableView::shadowsOn() const { return ctx_.reg.read(reg::CardsShadowed) != "N"; }
 
 void TableView::loadImages() {
-    loadCardImages(ctx_.reg, images_, false);
+    if (fitToWindow(ctx_)) {
+        const QSize size(ctx_.layout.cardW, ctx_.layout.cardH);
+        if (images_.drawnSize == size && images_.drawnSet == ctx_.reg.read(reg::CardFaceSet) &&
+            images_.drawnBack == ctx_.reg.read(reg::CardBack))
+            return;
+        drawCardImages(ctx_.reg, images_, size, 1.0);
+    } else {
+        loadCardImages(ctx_.reg, images_, false);
+    }
     // The shadow strips are black dots on white, and white is their
     // see-through colour: only the dots darken the table.
     for (QImage* img : {&images_.shadowRight, &images_.shadowBottom}) {
@@ -256,7 +265,7 @@ void TableView::drawCardFace(int card, int x, int y, bool shadowed) {
     if (!CardTable::valid(card)) return;
     const int index = isJoker(card) ? 52 : suit(card) * 13 + rank(card) - 1;
     if (index < 0 || index > 52) return;
-    blitCard(images_.faces[static_cast<std::size_t>(index)], x, y, shadowed);
+    blitCard(images_.face(index), x, y, shadowed);
 }
 
 void TableView::drawCardBack(int x, int y, bool shadowed) { blitCard(images_.back, x, y, shadowed); }
@@ -310,7 +319,7 @@ void TableView::drawEmptyMark(int type, int x, int y, int index) {
     }
     if (code == "-") return;
     QImage mark;
-    if (code == "021") {
+    if (code == "021" && !images_.drawnSize.isValid()) {
         loadNamedImage(mark, "W" + ctx_.reg.read(reg::CardSize) + code);
     } else if (auto it = images_.marks.find(code); it != images_.marks.end()) {
         mark = it->second;
@@ -620,8 +629,8 @@ void TableView::drawCard(int card, bool animate) {
         const int w = r.right - r.left;
         const bool up = ctx_.cards.faceUp(card);
         const int index = isJoker(card) ? 52 : suit(card) * 13 + rank(card) - 1;
-        const QImage before = up ? images_.back : images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))];
-        const QImage after = up ? images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))] : images_.back;
+        const QImage before = up ? images_.back : images_.face(std::clamp(index, 0, 52));
+        const QImage after = up ? images_.face(std::clamp(index, 0, 52)) : images_.back;
         hidden_.insert(card);
         renderTable();
         hidden_.erase(card);
@@ -667,7 +676,7 @@ void TableView::flyCard(int card, PileRef to) {
     QRect from = lastRect_[static_cast<std::size_t>(card)];
     const int index = isJoker(card) ? 52 : suit(card) * 13 + rank(card) - 1;
     const QImage image =
-        ctx_.cards.faceUp(card) ? images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))] : images_.back;
+        ctx_.cards.faceUp(card) ? images_.face(std::clamp(index, 0, 52)) : images_.back;
     const std::string name = pileName(to);
     int x1 = kUnsetStock;
     int y1 = kUnsetStock;
@@ -698,6 +707,8 @@ void TableView::flyDroppedCard(int card, PileRef to) {
 }
 
 void TableView::drawTable(bool background, bool dealAnimation) {
+    // A fitted card size changes with the window: the pictures follow it.
+    if (fitToWindow(ctx_) && images_.drawnSize != QSize(ctx_.layout.cardW, ctx_.layout.cardH)) loadImages();
     ctx_.layout.scroll = 0;
     peekCard_ = 0;
     marked_.clear();
@@ -782,7 +793,7 @@ void TableView::drawTableBody(bool background, bool dealAnimation) {
         if (!place) continue;
         const int index = isJoker(c) ? 52 : suit(c) * 13 + rank(c) - 1;
         const QImage image =
-            ctx_.cards.faceUp(c) ? images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))] : images_.back;
+            ctx_.cards.faceUp(c) ? images_.face(std::clamp(index, 0, 52)) : images_.back;
         const QPoint start(origin.x() + ctx_.layout.cardW / 7, origin.y() + ctx_.layout.cardH / 7);
         hidden_.insert(c);
         fly(image, start, QPoint(place->rect.left, place->rect.top), true);
