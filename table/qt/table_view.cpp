@@ -707,8 +707,9 @@ void TableView::flyDroppedCard(int card, PileRef to) {
 }
 
 void TableView::drawTable(bool background, bool dealAnimation) {
-    // A fitted card size changes with the window: the pictures follow it.
-    if (fitToWindow(ctx_) && images_.drawnSize != QSize(ctx_.layout.cardW, ctx_.layout.cardH)) loadImages();
+    // A fitted card size changes with the window: the pictures follow it
+    // (loadImages keeps them while size, set and back stay the same).
+    if (fitToWindow(ctx_)) loadImages();
     ctx_.layout.scroll = 0;
     peekCard_ = 0;
     marked_.clear();
