@@ -2,10 +2,13 @@
 // and keeps every card in its place when it is resized during play; the card
 // pictures are drawn by the library's own drawing code at the size and device
 // pixel ratio asked for, faces only when first shown.
+#include <QComboBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <map>
 
+#include "dialogs/customize_dialog.h"
 #include "engine/context.h"
 #include "library_fixture.h"
 #include "platform/qt/resources.h"
@@ -109,6 +112,23 @@ TEST_F(CardFitWindow, ChoosingAFixedSizeIsRememberedAndDrawsTheLibrarysCards) {
     shell::chooseCardSize(w(), "F");
     EXPECT_GT(ctx().layout.cardH, 96);
     EXPECT_EQ(settingsFile(ctx().reg).readString(section::Preference, "Card_Size", ""), "F");
+
+    // The Customize dialog's Decks page: Cancel keeps the size, OK takes it.
+    for (const bool ok : {false, true}) {
+        dialogs::CustomizeDialog d(ctx(), w(), QSize(1920, 1080), true);
+        auto* sizeList = d.findChild<QComboBox*>(QStringLiteral("cboCardSize"));
+        ASSERT_NE(sizeList, nullptr);
+        EXPECT_EQ(sizeList->currentData().toString(), "F");
+        sizeList->setCurrentIndex(sizeList->findData(QStringLiteral("M")));
+        (ok ? d.btnOK : d.btnCancel)->click();
+        EXPECT_EQ(ctx().reg.read(reg::CardSize), ok ? "M" : "F");
+        EXPECT_EQ(settingsFile(ctx().reg).readString(section::Preference, "Card_Size", ""), ok ? "M" : "F");
+        if (ok) {
+            EXPECT_EQ(ctx().layout.cardH, 80);
+        } else {
+            EXPECT_GT(ctx().layout.cardH, 96);
+        }
+    }
 }
 
 // The drawing code of the library at its own size gives the library's
