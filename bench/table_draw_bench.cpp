@@ -88,8 +88,7 @@ BENCHMARK(BM_DrawWholeMemoryTable8x5)->Unit(benchmark::kMillisecond);
 
 // The cards only: the background buffer copied, then the 40 cards with their
 // corners and shadows (what every pile redraw costs).
-void BM_RenderMemoryCards8x5(benchmark::State& state) {
-    MemoryTable& t = table();
+void renderCards(benchmark::State& state, MemoryTable& t) {
     if (!t.ready) {
         state.SkipWithError("the 8 x 5 table could not be set up");
         return;
@@ -99,7 +98,10 @@ void BM_RenderMemoryCards8x5(benchmark::State& state) {
         t.view->renderTable();
         benchmark::DoNotOptimize(t.view->backBuffer().constBits());
     }
+    state.counters["cardH"] = t.ctx.layout.cardH;
 }
+
+void BM_RenderMemoryCards8x5(benchmark::State& state) { renderCards(state, table()); }
 BENCHMARK(BM_RenderMemoryCards8x5)->Unit(benchmark::kMillisecond);
 
 // One frame of a card's flight on the shown window: the card moves 12 pixels
@@ -155,19 +157,7 @@ void BM_FittedResizeRelayoutAndRedraw8x5(benchmark::State& state) {
 BENCHMARK(BM_FittedResizeRelayoutAndRedraw8x5)->Unit(benchmark::kMillisecond);
 
 // A plain redraw of the fitted 8 x 5 table: the pictures are there already.
-void BM_FittedRenderMemoryCards8x5(benchmark::State& state) {
-    MemoryTable& t = fittedTable();
-    if (!t.ready) {
-        state.SkipWithError("the 8 x 5 table could not be set up");
-        return;
-    }
-    t.view->drawTable(true, false);
-    for (auto _ : state) {
-        t.view->renderTable();
-        benchmark::DoNotOptimize(t.view->backBuffer().constBits());
-    }
-    state.counters["cardH"] = t.ctx.layout.cardH;
-}
+void BM_FittedRenderMemoryCards8x5(benchmark::State& state) { renderCards(state, fittedTable()); }
 BENCHMARK(BM_FittedRenderMemoryCards8x5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
