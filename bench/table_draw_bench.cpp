@@ -2,7 +2,8 @@
 // shaded colour background) into the back buffer of a 1920 x 1080 screen, the
 // cards alone over the background buffer, and one frame of a flying card (the
 // strips it leaves restored from the back buffer, the image copied to its new
-// place) on a shown window of the offscreen platform.
+// place) on a shown window of the offscreen platform; with fitted cards, a
+// resize that makes the pictures of a new size, and a plain redraw.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -37,7 +38,7 @@ struct MemoryTable {
     std::unique_ptr<TableView> view;
     bool ready = false;
 
-    MemoryTable() {
+    explicit MemoryTable(const char* cardSize = "B") {
         application();
         if (!resources::loadResourceLibrary(QStringLiteral(TESSARO_BIN_DIR "/VRA.RGF"))) return;
         loadGameForDrawing(ctx, TESSARO_BIN_DIR "/", 202);
@@ -49,6 +50,8 @@ struct MemoryTable {
         ctx.reg.write(reg::DealNumber, "0000000012345");
         if (!deal(ctx)) return;
         for (int c = 1; c <= kCardCount; ++c) ctx.cards.setFace(c, '1');
+        ctx.reg.write(reg::CardSize, cardSize);
+        setFanOffsets(ctx);
         layoutTable(ctx, windowInputs(kScreenW, 16, kScreenH, kScreenH - 40, 60, kScreenW, kScreenH));
         view = std::make_unique<TableView>(ctx, nullptr, QSize(kScreenW, kScreenH));
         view->resize(kScreenW, kScreenH - 60);
@@ -85,8 +88,7 @@ BENCHMARK(BM_DrawWholeMemoryTable8x5)->Unit(benchmark::kMillisecond);
 
 // The cards only: the background buffer copied, then the 40 cards with their
 // corners and shadows (what every pile redraw costs).
-void BM_RenderMemoryCards8x5(benchmark::State& state) {
-    MemoryTable& t = table();
+void renderCards(benchmark::State& state, MemoryTable& t) {
     if (!t.ready) {
         state.SkipWithError("the 8 x 5 table could not be set up");
         return;
@@ -96,7 +98,10 @@ void BM_RenderMemoryCards8x5(benchmark::State& state) {
         t.view->renderTable();
         benchmark::DoNotOptimize(t.view->backBuffer().constBits());
     }
+    state.counters["cardH"] = t.ctx.layout.cardH;
 }
+
+void BM_RenderMemoryCards8x5(benchmark::State& state) { renderCards(state, table()); }
 BENCHMARK(BM_RenderMemoryCards8x5)->Unit(benchmark::kMillisecond);
 
 // One frame of a card's flight on the shown window: the card moves 12 pixels
@@ -123,6 +128,37 @@ void BM_CardFlightFrame(benchmark::State& state) {
     t.view->hide();
 }
 BENCHMARK(BM_CardFlightFrame)->Unit(benchmark::kMicrosecond);
+
+MemoryTable& fittedTable() {
+    static MemoryTable t("F");
+    return t;
+}
+
+// A resize with fitted cards: the layout picks the card size for the new
+// window, the pictures of that size are drawn (back, marks, the 40 faces that
+// show) and the whole table is drawn again. The window changes between
+// 1920 x 1080 and 1600 x 900 every time, so every pass makes new pictures.
+void BM_FittedResizeRelayoutAndRedraw8x5(benchmark::State& state) {
+    MemoryTable& t = fittedTable();
+    if (!t.ready || t.cardsOnTable() != 40) {
+        state.SkipWithError("the 8 x 5 table could not be set up");
+        return;
+    }
+    bool big = false;
+    for (auto _ : state) {
+        big = !big;
+        const int w = big ? kScreenW : 1600, h = big ? kScreenH : 900;
+        layoutTable(t.ctx, windowInputs(w, 16, h, h - 40, 60, kScreenW, kScreenH));
+        t.view->drawTable(true, false);
+        benchmark::DoNotOptimize(t.view->backBuffer().constBits());
+    }
+    state.counters["cardH"] = t.ctx.layout.cardH;
+}
+BENCHMARK(BM_FittedResizeRelayoutAndRedraw8x5)->Unit(benchmark::kMillisecond);
+
+// A plain redraw of the fitted 8 x 5 table: the pictures are there already.
+void BM_FittedRenderMemoryCards8x5(benchmark::State& state) { renderCards(state, fittedTable()); }
+BENCHMARK(BM_FittedRenderMemoryCards8x5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessaro

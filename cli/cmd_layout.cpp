@@ -2,14 +2,15 @@
 // same code the window uses, and prints where every pile lies.
 //
 //   layout --game N --W w --H h --B b --T t --screen SWxSH
-//          [--card B|M|L] [--shadow Y|N] [--preview]
+//          [--card B|M|L|F] [--shadow Y|N] [--preview]
 //
 // W is the usable width (window width less the scroll bar), H the window
 // height, B the client bottom, T the top edge below the toolbar. With
 // --preview the preview picture's inputs are used instead: W, H = B = h,
 // T = 3, and the preview flag is set. Output: one line "NAME x y" per pile on
 // the table (table coordinates), then "card=WxH". Messages of the display-size
-// check go to stderr as "message: TEXT".
+// check go to stderr as "message: TEXT". --card F lays the table out with the
+// largest card that fits the given measurements; "card=" tells which.
 #include <algorithm>
 #include <ostream>
 #include <string>
@@ -63,7 +64,8 @@ int layout(Context& ctx, Options& o, std::ostream& out, std::ostream& err) {
     const int screenW = parseInt(screen.substr(0, x), "--screen width");
     const int screenH = parseInt(screen.substr(x + 1), "--screen height");
     if (card.empty()) card = "B";
-    if (card != "B" && card != "M" && card != "L") throw UsageError{"--card must be B, M or L, got '" + card + "'"};
+    if (card != "B" && card != "M" && card != "L" && card != "F")
+        throw UsageError{"--card must be B, M, L or F, got '" + card + "'"};
     if (shadow.empty()) shadow = "Y";
     if (shadow != "Y" && shadow != "N") throw UsageError{"--shadow must be Y or N, got '" + shadow + "'"};
 

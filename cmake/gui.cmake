@@ -26,4 +26,6 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tools/rgf/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/tools/rgf ${CMAKE_BINARY_DIR}/tools/rgf)
   # The game previews are drawn with the base library and added to it.
   add_subdirectory(${CMAKE_SOURCE_DIR}/tools/previews ${CMAKE_BINARY_DIR}/tools/previews)
+  # Cards of the fitted size are drawn by the library's own drawing code.
+  target_link_libraries(tessaro_gui PUBLIC rgf_art)
 endif()

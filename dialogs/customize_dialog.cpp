@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include "engine/context.h"
 #include "platform/profile.h"
 #include "shell/base_form.h"
+#include "shell/card_size_menu.h"
 #include "shell/main_window.h"
 #include "shell/resource_lookup.h"
 #include "shell/shell_environment.h"
@@ -329,6 +331,17 @@ void CustomizeDialog::buildDecksPage() {
     lblDeckName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     right->addWidget(imgDeckSample, 0, Qt::AlignHCenter);
     right->addWidget(lblDeckName);
+    // The card size, from the Game menu's "Card size" as well.
+    lblCardSize = new QLabel(QStringLiteral("Card si&ze:"), tabDecks);
+    lblCardSize->setObjectName(QStringLiteral("lblCardSize"));
+    cboCardSize = new QComboBox(tabDecks);
+    cboCardSize->setObjectName(QStringLiteral("cboCardSize"));
+    for (const shell::CardSizeChoice& c : shell::cardSizeChoices())
+        cboCardSize->addItem(QString::fromLatin1(c.caption).remove(QLatin1Char('&')), QString::fromLatin1(c.letter));
+    lblCardSize->setBuddy(cboCardSize);
+    right->addSpacing(8);
+    right->addWidget(lblCardSize);
+    right->addWidget(cboCardSize);
     right->addStretch(1);
 
     fillDeckTree();
@@ -428,6 +441,8 @@ void CustomizeDialog::showSettings() {
     // off (141 = "N"); ticked the other way round, every OK would switch the
     // sounds over.
     chkDisableSounds->setChecked(reg.read(reg::SoundsOn) == "N");
+    // A size the list does not hold selects nothing.
+    cboCardSize->setCurrentIndex(cboCardSize->findData(QString::fromStdString(reg.read(reg::CardSize))));
     const Profile ini = settingsFile(reg);
     chkLargeButtons->setChecked(ini.readString(section::Preference, "ToolBar_Large", "N") == "Y");
     chkFlatButtons->setChecked(ini.readString(section::Preference, "ToolBar_Flat", "Y") == "Y");
@@ -546,7 +561,11 @@ void CustomizeDialog::okClicked() {
     window_.applyToolbarVisibility(ini.readString(pref, "ToolBar_Visible", "Y") == "Y", false);
     reg.setFlag(reg::ConfirmQuit, chkConfirmQuitGame->isChecked());
 
-    // 4. Close.
+    // 4. The card size, when another one is chosen.
+    const QString size = cboCardSize->currentData().toString();
+    if (!size.isEmpty() && size.toStdString() != kept_[0]) shell::chooseCardSize(window_, size.toStdString());
+
+    // 5. Close.
     accept();
 }
 

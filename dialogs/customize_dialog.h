@@ -13,6 +13,7 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -112,6 +113,8 @@ public:
     QTreeWidget* tvDecks = nullptr;
     QLabel* imgDeckSample = nullptr;
     QLabel* lblDeckName = nullptr;
+    QLabel* lblCardSize = nullptr;
+    QComboBox* cboCardSize = nullptr;
     QLabel* lblBackgrounds = nullptr;
     QTreeWidget* tvBackgrounds = nullptr;
     QLabel* imgBackgroundSample = nullptr;

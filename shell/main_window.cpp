@@ -30,6 +30,7 @@
 #include "shell/help_window.h"
 #include "shell/resource_lookup.h"
 #include "shell/shell_dialogs.h"
+#include "shell/card_size_menu.h"
 #include "shell/card_table_area.h"
 #include "shell/table_area.h"
 #include "shell/window_presentation.h"
@@ -218,6 +219,8 @@ void MainWindow::buildMenus() {
     hiddenAction(mnuGame, "mnuCardCounter", QStringLiteral("&Card counter"));
     hiddenAction(mnuGame, "mnuComments", QStringLiteral("Co&mments..."));
     hiddenAction(mnuGame, "mnuSeries", QStringLiteral("&Series..."));
+    mnuGame->addSeparator();
+    addCardSizeMenu(*this, mnuGame);
 
     mnuTools = bar->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));

@@ -19,7 +19,8 @@ constexpr TextSetting kTextSettings[] = {
     {"Background_def", "N", reg::BackgroundDefault},
     {"Show_Time", "Y", reg::ShowTime},
     {"StatusBar", "N", reg::StatusBar},
-    {"Card_Size", "B", reg::CardSize},
+    // choice: without a stored size the cards fit the window.
+    {"Card_Size", "F", reg::CardSize},
     {"Fade_Background", "Y", reg::FadeBackground},
     {"Show_Score", "Y", reg::ShowScore},
     {"Undo_Enabled", "0", reg::UndoMode},

@@ -7,6 +7,7 @@
 #include "engine/context.h"
 #include "stores/catalogue.h"
 #include "stores/rules_file.h"
+#include "table/card_fit.h"
 
 namespace tessaro {
 
@@ -57,6 +58,10 @@ void setCardSize(Context& ctx, TableHost& host) {
 void setShadowDepth(Context& ctx) { ctx.layout.shadow = ctx.reg.read(reg::CardsShadowed) == "N" ? 0 : 9; }
 
 void setFanOffsets(Context& ctx) {
+    if (fitToWindow(ctx)) {
+        setFittedFanOffsets(ctx);
+        return;
+    }
     const RuleTable& P = ctx.P;
     FanOffsets& f = ctx.layout.fan;
     f.downUp = f.downDown = f.sideUp = f.sideDown = 0;
@@ -1006,9 +1011,14 @@ std::string placedPiles(const Layout& L) {
     return out;
 }
 
-void layoutTable(Context& ctx, const LayoutInputs& in) {
+void layoutAtCardSize(Context& ctx, const LayoutInputs& in) {
     Run run(ctx, in);
     run.run();
+}
+
+void layoutTable(Context& ctx, const LayoutInputs& in) {
+    if (fitToWindow(ctx)) layoutFitted(ctx, in);
+    else layoutAtCardSize(ctx, in);
 }
 
 void loadGameForDrawing(Context& ctx, const std::string& programFolder, int game, int cardBack) {

@@ -56,7 +56,8 @@ public:
 };
 
 /// Card size from the letter at register position 128: "B" 71x96, "M" 59x80,
-/// "L" 25x32; any other letter keeps the size.
+/// "L" 25x32; any other letter keeps the size ("F", the fitted size, is
+/// chosen by the layout).
 void setCardSize(Context& ctx, TableHost& host);
 /// Shadow depth: 9 unless register position 178 holds "N", then 0.
 void setShadowDepth(Context& ctx);
@@ -84,8 +85,11 @@ int prepareTable(Context& ctx, TableHost& host, const LayoutInputs& in);
 int minimumWindowWidth(int screenWidth);
 inline constexpr int kMinimumWindowHeight = 120;
 
-/// Computes every pile position from the layout codes of the current game.
+/// Computes every pile position from the layout codes of the current game;
+/// with the fitted card size first chooses the card size (table/card_fit.h).
 void layoutTable(Context& ctx, const LayoutInputs& in);
+/// The same at the card size and fan offsets the layout holds.
+void layoutAtCardSize(Context& ctx, const LayoutInputs& in);
 
 /// One line "NAME x y" per pile on the table (table coordinates), in the
 /// order Mazzo, Mazzo_Vis, Mazzo_Waste, Dest1.., Fila1.., Appogg1..; slots

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "platform/qt/resources.h"
+#include "rgf/card_art.h"
 #include "stores/register.h"
 
 namespace tessaro {
@@ -45,6 +46,7 @@ void loadCardImages(const Register& reg, CardImages& images, bool facesOnly) {
     const std::string s = sizeLetter(reg);
     const QSize size = s.size() == 1 ? cardPixelSize(s[0]) : QSize();
     if (!size.isValid()) return;
+    images.drawnSize = QSize();
     const std::string set = reg.read(reg::CardFaceSet);
     const char suitLetters[4] = {'H', 'D', 'C', 'S'};
     for (int suit = 0; suit < 4; ++suit) {
@@ -70,6 +72,40 @@ void loadCardImages(const Register& reg, CardImages& images, bool facesOnly) {
     loadNamedImage(images.shadowBottom, "SHADOW_" + s + "2");
     loadNamedImage(images.border1, "3D_BORDER_" + s + "1");
     loadNamedImage(images.border2, "3D_BORDER_" + s + "2");
+}
+
+const QImage& CardImages::face(int i) {
+    static const QImage kNone;
+    if (i < 0 || i > 52) return kNone;
+    QImage& f = faces[static_cast<std::size_t>(i)];
+    if (f.isNull() && drawnSize.isValid()) {
+        const int w = drawnSize.width(), h = drawnSize.height();
+        f = i == 52 ? rgf::jokerFace(w, h, drawnDpr) : rgf::cardFace(w, h, i / 13, i % 13 + 1, drawnSet == "003", drawnDpr);
+    }
+    return f;
+}
+
+void drawCardImages(const Register& reg, CardImages& images, QSize size, qreal dpr) {
+    const std::string set = reg.read(reg::CardFaceSet);
+    const std::string backNumber = reg.read(reg::CardBack);
+    if (!size.isValid()) return;
+    if (images.drawnSize == size && images.drawnDpr == dpr && images.drawnSet == set && images.drawnBack == backNumber)
+        return;
+    images.drawnSize = size;
+    images.drawnDpr = dpr;
+    images.drawnSet = set;
+    images.drawnBack = backNumber;
+    const int w = size.width(), h = size.height();
+    for (QImage& f : images.faces) f = QImage();
+    images.back = rgf::cardBack(w, h, QString::fromStdString(backNumber), dpr);
+    images.marks.clear();
+    for (const char* code : markCodes()) images.marks[code] = rgf::pileMark(w, h, QString::fromLatin1(code), dpr);
+    images.marks["021"] = rgf::pileMark(w, h, QStringLiteral("021"), dpr);
+    // The strips keep the library's depth of 7 pixels along the card.
+    images.shadowRight = rgf::cardShadowStrip(7, h, true);
+    images.shadowBottom = rgf::cardShadowStrip(w - 8, 7, false);
+    images.border1 = rgf::cardBorder(w, h, true);
+    images.border2 = rgf::cardBorder(w, h, false);
 }
 
 QString imagesFileErrorText(const QString& path) {

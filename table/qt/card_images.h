@@ -30,6 +30,17 @@ struct CardImages {
     std::map<std::string, QImage, std::less<>> marks;
     QImage shadowRight, shadowBottom;   // "SHADOW_" + size + "1" / "2"
     QImage border1, border2;            // "3D_BORDER_" + size + "1" / "2"
+
+    /// For pictures drawn at a size of their own (see drawCardImages): that
+    /// size, the device pixel ratio and the card set they were drawn for;
+    /// an empty size for pictures taken from the library.
+    QSize drawnSize;
+    qreal drawnDpr = 1;
+    std::string drawnSet, drawnBack;
+
+    /// Face i, drawn at the drawn size the first time it is asked for, so
+    /// only the cards that show are ever made.
+    const QImage& face(int i);
 };
 
 /// The mark codes loaded with the card images, in loading order.
@@ -43,6 +54,12 @@ void loadNamedImage(QImage& image, std::string_view name);
 /// and the back (21). With `facesOnly` just the suit sheets and the joker. A
 /// card size letter other than B, M and L loads nothing.
 void loadCardImages(const Register& reg, CardImages& images, bool facesOnly);
+
+/// Draws the pictures of the fitted card size for cards of `size` logical
+/// pixels at the device pixel ratio: the back, the empty-pile marks, the
+/// shadow strips and the borders now, the faces when first asked for. Keeps
+/// what it has when size, ratio, card set and back are unchanged.
+void drawCardImages(const Register& reg, CardImages& images, QSize size, qreal dpr);
 
 /// Loads the back: "D" + size + back number; for size "M" with a back other
 /// than "011", the big back "DB" + number scaled to 59 x 80.

@@ -15,6 +15,7 @@
 #include "engine/selection.h"
 #include "engine/sounds.h"
 #include "platform/qt/pause.h"
+#include "table/card_fit.h"
 #include "table/geometry.h"
 #include "table/layout.h"
 #include "table/qt/background.h"
@@ -150,13 +151,22 @@ int TableView::cardSpeed() const {
 bool TableView::shadowsOn() const { return ctx_.reg.read(reg::CardsShadowed) != "N"; }
 
 void TableView::loadImages() {
-    // Every new deal asks for the pictures; they are cut from the library
-    // again only when the card size, the card set or the back changed.
-    std::string key = ctx_.reg.read(reg::CardSize) + '/' + ctx_.reg.read(reg::CardFaceSet) + '/' +
-                      ctx_.reg.read(reg::CardBack);
-    if (key == imagesKey_ && !images_.back.isNull()) return;
-    imagesKey_ = std::move(key);
-    loadCardImages(ctx_.reg, images_, false);
+    if (fitToWindow(ctx_)) {
+        const QSize size(ctx_.layout.cardW, ctx_.layout.cardH);
+        imagesKey_.clear();
+        if (images_.drawnSize == size && images_.drawnSet == ctx_.reg.read(reg::CardFaceSet) &&
+            images_.drawnBack == ctx_.reg.read(reg::CardBack))
+            return;
+        drawCardImages(ctx_.reg, images_, size, 1.0);
+    } else {
+        // Every new deal asks for the pictures; they are cut from the library
+        // again only when the card size, the card set or the back changed.
+        std::string key = ctx_.reg.read(reg::CardSize) + '/' + ctx_.reg.read(reg::CardFaceSet) + '/' +
+                          ctx_.reg.read(reg::CardBack);
+        if (key == imagesKey_ && !images_.back.isNull()) return;
+        imagesKey_ = std::move(key);
+        loadCardImages(ctx_.reg, images_, false);
+    }
     // The shadow strips are black dots on white, and white is their
     // see-through colour: only the dots darken the table.
     for (QImage* img : {&images_.shadowRight, &images_.shadowBottom}) {
@@ -270,7 +280,7 @@ void TableView::drawCardFace(int card, int x, int y, bool shadowed) {
     if (!CardTable::valid(card)) return;
     const int index = isJoker(card) ? 52 : suit(card) * 13 + rank(card) - 1;
     if (index < 0 || index > 52) return;
-    blitCard(images_.faces[static_cast<std::size_t>(index)], x, y, shadowed);
+    blitCard(images_.face(index), x, y, shadowed);
 }
 
 void TableView::drawCardBack(int x, int y, bool shadowed) { blitCard(images_.back, x, y, shadowed); }
@@ -324,7 +334,7 @@ void TableView::drawEmptyMark(int type, int x, int y, int index) {
     }
     if (code == "-") return;
     QImage mark;
-    if (code == "021") {
+    if (code == "021" && !images_.drawnSize.isValid()) {
         loadNamedImage(mark, "W" + ctx_.reg.read(reg::CardSize) + code);
     } else if (auto it = images_.marks.find(code); it != images_.marks.end()) {
         mark = it->second;
@@ -634,8 +644,8 @@ void TableView::drawCard(int card, bool animate) {
         const int w = r.right - r.left;
         const bool up = ctx_.cards.faceUp(card);
         const int index = isJoker(card) ? 52 : suit(card) * 13 + rank(card) - 1;
-        const QImage before = up ? images_.back : images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))];
-        const QImage after = up ? images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))] : images_.back;
+        const QImage before = up ? images_.back : images_.face(std::clamp(index, 0, 52));
+        const QImage after = up ? images_.face(std::clamp(index, 0, 52)) : images_.back;
         hidden_.insert(card);
         renderTable();
         hidden_.erase(card);
@@ -681,7 +691,7 @@ void TableView::flyCard(int card, PileRef to) {
     QRect from = lastRect_[static_cast<std::size_t>(card)];
     const int index = isJoker(card) ? 52 : suit(card) * 13 + rank(card) - 1;
     const QImage image =
-        ctx_.cards.faceUp(card) ? images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))] : images_.back;
+        ctx_.cards.faceUp(card) ? images_.face(std::clamp(index, 0, 52)) : images_.back;
     const std::string name = pileName(to);
     int x1 = kUnsetStock;
     int y1 = kUnsetStock;
@@ -712,6 +722,9 @@ void TableView::flyDroppedCard(int card, PileRef to) {
 }
 
 void TableView::drawTable(bool background, bool dealAnimation) {
+    // A fitted card size changes with the window: the pictures follow it
+    // (loadImages keeps them while size, set and back stay the same).
+    if (fitToWindow(ctx_)) loadImages();
     ctx_.layout.scroll = 0;
     peekCard_ = 0;
     marked_.clear();
@@ -796,7 +809,7 @@ void TableView::drawTableBody(bool background, bool dealAnimation) {
         if (!place) continue;
         const int index = isJoker(c) ? 52 : suit(c) * 13 + rank(c) - 1;
         const QImage image =
-            ctx_.cards.faceUp(c) ? images_.faces[static_cast<std::size_t>(std::clamp(index, 0, 52))] : images_.back;
+            ctx_.cards.faceUp(c) ? images_.face(std::clamp(index, 0, 52)) : images_.back;
         const QPoint start(origin.x() + ctx_.layout.cardW / 7, origin.y() + ctx_.layout.cardH / 7);
         hidden_.insert(c);
         fly(image, start, QPoint(place->rect.left, place->rect.top), true);

@@ -375,6 +375,7 @@ TEST_F(CustomizeTest, OkWritesReadoutsConfirmationsAndToolbarSettings) {
 }
 
 TEST_F(CustomizeTest, NewBackIsDrawnOnTheTableAfterOk) {
+    setting("Card_Size", "B");  // the library's big backs, pixel for pixel
     startShown();
     ASSERT_TRUE(w().openGame(201, "Memory-Up (6x4)", "Player 1", 2, true));
     ASSERT_TRUE(ctx().cards.faceDown(ctx().piles.top({PileKind::Row, 0})));

@@ -18,6 +18,7 @@ using TableScrollTest = ShellTest;
 QPoint middle(const CardRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 TEST_F(TableScrollTest, GridTallerThanTheWindowScrollsAndAShorterOneHidesTheBar) {
+    setting("Card_Size", "B");  // fitted cards would never need the bar
     setting("Winning_Animations_Time", "0");
     setting("Speed_Move_Card", "0");
     ASSERT_TRUE(start());

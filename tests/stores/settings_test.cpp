@@ -30,7 +30,7 @@ TEST_F(SettingsTest, AFirstStartUsesEveryDefaultAndSeedsTheFile) {
         {reg::BackgroundColour, "-2147483633"}, {reg::BackgroundPicture, "0"}, {reg::BackgroundFixedColour, "32768"},
         {reg::Game, "0201"}, {reg::ShowTime, "Y"}, {reg::CardsAnimate, "Y"}, {reg::Language, "20000"},
         {reg::SpeedMoveCard, "10"}, {reg::StatusBar, "N"}, {reg::Player, "Player 1"}, {reg::ScoringMode, "01"},
-        {reg::Score, "0"}, {reg::CardSize, "B"}, {reg::SavedFaceSet, ""}, {reg::FadeBackground, "Y"},
+        {reg::Score, "0"}, {reg::CardSize, "F"}, {reg::SavedFaceSet, ""}, {reg::FadeBackground, "Y"},
         {reg::ShowScore, "Y"}, {reg::UndoMode, "0"}, {reg::SoundsOn, "Y"}, {reg::SoundAbout, "Y"},
         {reg::SoundAutoplay, "Y"}, {reg::SoundWon, "Y"}, {reg::SoundNew, "Y"}, {reg::SoundShuffle, "Y"},
         {reg::RandomBackground, "N"}, {reg::DealNumber, ""}, {reg::Cursor, "10"}, {reg::SoundPairing, "Y"},

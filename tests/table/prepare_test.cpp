@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "table/card_fit.h"
 #include "table/layout.h"
 #include "table/table_fixture.h"
 
@@ -121,6 +122,61 @@ TEST(FanOffsets, UnknownLetterKeepsSizeDependentSteps) {
     // Face-up steps stay 0, face-down steps are 4; mode 6 and visible stock
     // steps keep their values; the fixed steps are reset.
     EXPECT_EQ(fan(t.ctx.layout.fan), "0 4 0 4 7 7 12 8 3 3 6");
+}
+
+// The fitted size scales the "B" steps with the card: a fitted card of the
+// big size gets the big steps, a double one twice them, a tiny one never less
+// than the smallest fixed steps.
+TEST(FanOffsets, FittedSizeScalesTheBigSteps) {
+    struct Case {
+        int w, h;
+        std::vector<std::pair<int, int>> params;
+        const char* expected;  // U D SU SD M6 M6' vis1 vis2 R R' P
+    };
+    const Case cases[] = {
+        {71, 96, {{3, 1}, {5, 2}}, "18 4 12 4 0 0 12 8 3 3 6"},
+        {71, 96, {{3, 6}}, "0 0 0 0 7 7 12 8 3 3 6"},
+        {142, 192, {{3, 1}, {5, 2}}, "36 8 24 8 0 0 24 16 3 3 12"},
+        {24, 32, {{3, 1}, {3, 6}}, "0 0 0 0 3 3 4 3 3 3 6"},
+        {24, 32, {{3, 1}}, "6 3 0 0 0 0 4 3 3 3 6"},
+    };
+    for (const Case& c : cases) {
+        TableFixture t("F");
+        t.ctx.layout.cardW = c.w;
+        t.ctx.layout.cardH = c.h;
+        for (auto [p, v] : c.params) t.ctx.P.set(p, v);
+        setFanOffsets(t.ctx);
+        EXPECT_EQ(fan(t.ctx.layout.fan), c.expected) << c.w << "x" << c.h;
+    }
+}
+
+// Klondike's downward fans: the fitted card is the largest with which the
+// table and a whole suit fanned in each row fit; a window too small for any
+// card falls back to the smallest size instead of failing.
+TEST(CardFit, LargestCardThatFitsAndSmallestFallback) {
+    TableFixture t("F");
+    t.params({{3, 1}, {9, 1}, {10, 1}, {354, 4}, {355, 1}, {365, 2}, {356, 7}, {357, 1}, {358, 1}, {359, 2},
+              {366, 4}, {367, 7}, {370, 52}});
+    for (int i = 0; i < 7; ++i) t.params({{374 + i, i + 1}});
+    const LayoutInputs in = windowInputs(1920, 17, 970, 970, -1, 1920, 1080);
+    t.layout(in);
+    const int h = t.ctx.layout.cardH;
+    EXPECT_TRUE(tableFits(t.ctx, in));
+    EXPECT_EQ(t.ctx.layout.cardW, fittedCardWidth(h));
+    // Row 2 from 10 + h + 10 + 10 down, a suit of 13 cards: about 3.25 card
+    // heights below it.
+    EXPECT_GE(h, 200);
+    const int bottomOfRow = t.ctx.layout.fila[0].y + h + 12 * t.ctx.layout.fan.downUp + t.ctx.layout.shadow;
+    EXPECT_LE(bottomOfRow, in.bottom + 1);
+    t.ctx.layout.cardH = h + 1;
+    t.ctx.layout.cardW = fittedCardWidth(h + 1);
+    setFanOffsets(t.ctx);
+    layoutAtCardSize(t.ctx, in);
+    EXPECT_FALSE(tableFits(t.ctx, in));
+
+    t.layout(windowInputs(200, 17, 60, 60, -1, 1920, 1080));
+    EXPECT_EQ(t.ctx.layout.cardH, kFitMinCardHeight);
+    EXPECT_EQ(t.ctx.layout.cardW, 24);
 }
 
 struct Prepared {

@@ -1,5 +1,6 @@
 // The Memory games of the shipped GAMES.DAT must lie fully inside a 1024 x 768
-// window with "B" cards, no two piles overlapping. Pile extents come from the
+// window with "B" cards, and inside any window with fitted cards, no two piles
+// overlapping. Pile extents come from the
 // pile geometry with each row holding the cards of the game's grid.
 #include <gtest/gtest.h>
 
@@ -54,9 +55,11 @@ void loadShippedGame(Context& ctx, int game) {
     loadRules(ctx);
 }
 
-TEST(ShippedMemoryGames, FitA1024By768WindowWithoutOverlaps) {
-    for (const Grid& grid : grids()) {
-        SCOPED_TRACE("game " + std::to_string(grid.game));
+// Lays the game out with the card size letter in the window and checks that
+// every pile lies inside it, none overlapping another; answers the card height.
+int layOutInside(const Grid& grid, const char* letter, const LayoutInputs& in) {
+    int cardHeight = 0;
+    [&] {
         test::TableFixture t;
         Context& ctx = t.ctx;
         ASSERT_NO_THROW(loadShippedGame(ctx, grid.game));
@@ -70,14 +73,14 @@ TEST(ShippedMemoryGames, FitA1024By768WindowWithoutOverlaps) {
             }
         }
 
-        ctx.reg.write(reg::CardSize, "B");
+        ctx.reg.write(reg::CardSize, letter);
         ctx.reg.write(reg::CardsShadowed, "Y");
         setCardSize(ctx, t.host);
         setShadowDepth(ctx);
-        const LayoutInputs in = test::window1024();
         checkDisplaySize(ctx, t.host, in.screenWidth);
-        ASSERT_EQ(ctx.reg.read(reg::CardSize), "B");
+        ASSERT_EQ(ctx.reg.read(reg::CardSize), letter);
         t.layout(in);
+        cardHeight = ctx.layout.cardH;
 
         std::vector<Box> boxes;
         const int cw = ctx.layout.cardW, ch = ctx.layout.cardH;
@@ -117,7 +120,44 @@ TEST(ShippedMemoryGames, FitA1024By768WindowWithoutOverlaps) {
                 const bool apart = a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
                 EXPECT_TRUE(apart) << boxes[i].pile << " overlaps " << boxes[j].pile;
             }
+    }();
+    return cardHeight;
+}
+
+TEST(ShippedMemoryGames, FitA1024By768WindowWithoutOverlaps) {
+    for (const Grid& grid : grids()) {
+        SCOPED_TRACE("game " + std::to_string(grid.game));
+        layOutInside(grid, "B", test::window1024());
     }
+}
+
+// The fitted card size fills every window it is given and still keeps each
+// pile inside it, with nothing overlapping.
+TEST(ShippedMemoryGames, FittedCardsFillTheWindowWithoutOverlaps) {
+    struct Window {
+        const char* name;
+        LayoutInputs in;
+    };
+    // Table areas of a maximised window under a menu bar, a toolbar and a
+    // status bar.
+    const Window windows[] = {
+        {"800x600", windowInputs(800, 17, 500, 500, -1, 800, 600)},
+        {"1024x768", test::window1024()},
+        {"1280x1024", windowInputs(1280, 17, 920, 920, -1, 1280, 1024)},
+        {"1920x1080", windowInputs(1920, 17, 970, 970, -1, 1920, 1080)},
+    };
+    for (const Window& w : windows)
+        for (const Grid& grid : grids()) {
+            SCOPED_TRACE(std::string(w.name) + " game " + std::to_string(grid.game));
+            const int h = layOutInside(grid, "F", w.in);
+            EXPECT_GE(h, 60);
+            if (grid.game == 202 && std::string(w.name) == "1920x1080") {
+                EXPECT_GE(h, 150);
+            }
+            if (grid.game == 200 && std::string(w.name) == "1280x1024") {
+                EXPECT_GE(h, 200);
+            }
+        }
 }
 
 }  // namespace

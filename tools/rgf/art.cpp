@@ -1,7 +1,9 @@
 #include "art.h"
+#include "library.h"
 
 #include <QFont>
 #include <QTransform>
+#include <QtMath>
 #include <cmath>
 
 namespace rgf {
@@ -97,8 +99,9 @@ QPainterPath textPath(const QString& text, const QRectF& box, const QString& fam
     return t.map(raw);
 }
 
-QImage canvas(int w, int h, QColor fill) {
-    QImage img(w, h, QImage::Format_RGB32);
+QImage canvas(int w, int h, QColor fill, qreal dpr) {
+    QImage img(qCeil(w * dpr), qCeil(h * dpr), QImage::Format_RGB32);
+    img.setDevicePixelRatio(dpr);
     img.fill(fill);
     return img;
 }
@@ -135,6 +138,16 @@ double tiledNoise(double x, double y, int period, quint32 seed) {
     const double a = lattice(x0, y0, period, seed), b = lattice(x0 + 1, y0, period, seed);
     const double c = lattice(x0, y0 + 1, period, seed), d = lattice(x0 + 1, y0 + 1, period, seed);
     return (a + (b - a) * sx) * (1 - sy) + (c + (d - c) * sx) * sy;
+}
+
+void Library::alias(const QString& group, const QString& name, const QString& of) {
+    if (const Item* it = find(of)) bitmap(group, name, it->image);
+}
+
+const Item* Library::find(const QString& name) const {
+    for (const Item& it : items_)
+        if (it.name == name) return &it;
+    return nullptr;
 }
 
 }  // namespace rgf

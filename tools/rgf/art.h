@@ -34,8 +34,10 @@ void paintSuit(QPainter& p, Suit s, QPointF c, double height, bool rotated = fal
 QPainterPath textPath(const QString& text, const QRectF& box, const QString& family = QStringLiteral("DejaVu Serif"),
                       bool bold = true, double maxWidthFactor = 1.0);
 
-/// A new opaque image filled with a colour.
-QImage canvas(int w, int h, QColor fill = Qt::white);
+/// A new opaque image filled with a colour; with a device pixel ratio above
+/// 1 the image holds that many pixels per card pixel and is painted on in
+/// card pixels.
+QImage canvas(int w, int h, QColor fill = Qt::white, qreal dpr = 1);
 /// A new transparent image whose transparent pixels carry `key` as colour, so
 /// that a reader ignoring alpha finds the key colour there.
 QImage keyedCanvas(int w, int h, QColor key);

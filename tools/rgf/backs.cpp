@@ -365,8 +365,8 @@ void tropical(QPainter& p, double px) {
     fish(p, QPointF(30, 96), 1.4, false, 2, px);
 }
 
-QImage back(int w, int h, const Scene& scene) {
-    QImage img = canvas(w, h, Qt::white);
+QImage back(int w, int h, const Scene& scene, qreal dpr = 1) {
+    QImage img = canvas(w, h, Qt::white, dpr);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const double r = w <= 25 ? 2.0 : 4.0;
@@ -387,16 +387,24 @@ QImage back(int w, int h, const Scene& scene) {
     return img;
 }
 
+struct Back {
+    const char* number;
+    Scene scene;
+};
+const Back kBacks[] = {{"001", boat}, {"003", snowman}, {"011", plaiting}, {"014", roses}, {"019", tropical}};
+
 }  // namespace
 
+QImage cardBack(int w, int h, const QString& number, qreal dpr) {
+    if (w < 1 || h < 1) return {};
+    for (const Back& b : kBacks)
+        if (number == QLatin1String(b.number)) return back(w, h, b.scene, dpr);
+    return {};
+}
+
 void drawCardBacks(Library& lib) {
-    struct Back {
-        const char* number;
-        Scene scene;
-    };
-    const Back backs[] = {{"001", boat}, {"003", snowman}, {"011", plaiting}, {"014", roses}, {"019", tropical}};
     const QString group = QStringLiteral("Card backs");
-    for (const Back& b : backs) {
+    for (const Back& b : kBacks) {
         const QString n = QString::fromLatin1(b.number);
         // "D" + "B" + number is also the "DB" + number picture that the middle
         // size scales down for every back but 011.

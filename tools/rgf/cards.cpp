@@ -13,8 +13,9 @@ namespace rgf {
 namespace {
 
 struct Size {
-    char letter;
+    char letter;  // 'F' for a size of its own
     int w, h;
+    qreal dpr = 1;
 };
 const std::array<Size, 3> kSizes{{{'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}}};
 const char kSuitLetters[4] = {'H', 'D', 'C', 'S'};
@@ -138,8 +139,18 @@ void drawPips(QPainter& p, const Size& sz, const Geometry& g, Suit s, int rank) 
     }
 }
 
+// The little layout serves the little fixed size and any size too narrow for
+// the indices and pips of the big one.
+bool little(const Size& sz) { return sz.letter == 'L' || (sz.letter == 'F' && sz.w < 40); }
+
+// Lets the little layout, drawn in the pixels of a 25 x 32 card, fill a card
+// of another size.
+void scaleToLittle(QPainter& p, const Size& sz) {
+    if (sz.w != 25 || sz.h != 32) p.scale(sz.w / 25.0, sz.h / 32.0);
+}
+
 QImage bigFace(const Size& sz, Suit s, int rank, bool plain) {
-    QImage img = canvas(sz.w, sz.h, Qt::white);
+    QImage img = canvas(sz.w, sz.h, Qt::white, sz.dpr);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     cardBase(p, sz.w, sz.h);
@@ -159,10 +170,11 @@ QImage bigFace(const Size& sz, Suit s, int rank, bool plain) {
 // The little cards: a big rank at the top left, the suit at the top right and
 // once more large below; courts get a gold-framed panel under the rank.
 QImage littleFace(const Size& sz, Suit s, int rank, bool plain) {
-    QImage img = canvas(sz.w, sz.h, Qt::white);
+    QImage img = canvas(sz.w, sz.h, Qt::white, sz.dpr);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     cardBase(p, sz.w, sz.h);
+    scaleToLittle(p, sz);
     const QColor ink = redSuit(s) ? kRed : kBlack;
     const QString text = QString::fromLatin1(kRankText[rank - 1]);
     QRectF box(1.5, 2.0, rank == 10 ? 11.5 : 9.0, 11.0);
@@ -202,15 +214,16 @@ QImage littleFace(const Size& sz, Suit s, int rank, bool plain) {
 }
 
 QImage face(const Size& sz, Suit s, int rank, bool plain) {
-    return sz.letter == 'L' ? littleFace(sz, s, rank, plain) : bigFace(sz, s, rank, plain);
+    return little(sz) ? littleFace(sz, s, rank, plain) : bigFace(sz, s, rank, plain);
 }
 
 QImage joker(const Size& sz) {
-    QImage img = canvas(sz.w, sz.h, Qt::white);
+    QImage img = canvas(sz.w, sz.h, Qt::white, sz.dpr);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     cardBase(p, sz.w, sz.h);
-    if (sz.letter == 'L') {
+    if (little(sz)) {
+        scaleToLittle(p, sz);
         drawJester(p, QRectF(3.5, 3.5, 18.0, 25.0), 0.3, false);
         return img;
     }
@@ -237,6 +250,16 @@ QImage joker(const Size& sz) {
 }
 
 }  // namespace
+
+QImage cardFace(int w, int h, int suit, int rank, bool plain, qreal dpr) {
+    if (w < 1 || h < 1 || suit < 0 || suit > 3 || rank < 1 || rank > 13) return {};
+    return face({'F', w, h, dpr}, Suit(suit), rank, plain);
+}
+
+QImage jokerFace(int w, int h, qreal dpr) {
+    if (w < 1 || h < 1) return {};
+    return joker({'F', w, h, dpr});
+}
 
 void drawCardFaces(Library& lib) {
     for (const char* set : {"001", "003"}) {

@@ -23,16 +23,6 @@
 
 namespace rgf {
 
-void Library::alias(const QString& group, const QString& name, const QString& of) {
-    if (const Item* it = find(of)) bitmap(group, name, it->image);
-}
-
-const Item* Library::find(const QString& name) const {
-    for (const Item& it : items_)
-        if (it.name == name) return &it;
-    return nullptr;
-}
-
 namespace {
 
 const char* folderOf(Kind k) {

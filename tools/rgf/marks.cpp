@@ -14,6 +14,7 @@ namespace {
 struct Size {
     char letter;
     int w, h;
+    qreal dpr = 1;
 };
 const std::array<Size, 3> kSizes{{{'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}}};
 
@@ -24,7 +25,7 @@ const QColor kRim(150, 200, 150);
 const QColor kSymbol(185, 225, 185);
 
 QImage slot(const Size& sz, QPainter& p, QImage& img) {
-    img = canvas(sz.w, sz.h, kSlot);
+    img = canvas(sz.w, sz.h, kSlot, sz.dpr);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const double r = sz.w <= 25 ? 2.0 : 4.0;
@@ -201,6 +202,7 @@ QImage shadowStrip(int w, int h, bool right) {
 // Border pictures: a card-sized raised frame (1) and a sunken frame (2); pure
 // blue (0xFF0000 as a Windows colour) marks the transparent inside.
 QImage border3d(const Size& sz, bool raised) {
+    // choice: the border is a pixel pattern, drawn at card pixels on any screen.
     QImage img = canvas(sz.w, sz.h, QColor(0, 0, 255));
     QPainter p(&img);
     const QColor light(255, 255, 255), mid(192, 192, 192), dark(128, 128, 128), black(0, 0, 0);
@@ -230,6 +232,15 @@ QImage suitSymbol(Suit s) {
 }
 
 }  // namespace
+
+QImage pileMark(int w, int h, const QString& code, qreal dpr) {
+    if (w < 1 || h < 1) return {};
+    return mark({'F', w, h, dpr}, code);
+}
+
+QImage cardShadowStrip(int w, int h, bool right) { return w < 1 || h < 1 ? QImage() : shadowStrip(w, h, right); }
+
+QImage cardBorder(int w, int h, bool raised) { return w < 4 || h < 4 ? QImage() : border3d({'F', w, h}, raised); }
 
 void drawMarks(Library& lib) {
     const char* codes[] = {"_WASTE", "004", "022", "005", "008", "010", "012", "013", "014", "015", "016", "017", "018",
