@@ -63,9 +63,9 @@ bool TableView::tableKeyPress(QKeyEvent* event) {
 void TableView::drawFocusFrames() {
     announceFocus();
     if (!ctx_.focus.shown || !ctx_.run.isSet(Flag::GameInProgress) || dragging_) return;
-    // The frame grows with the card: 2 pixels a ring for the small and middle
-    // cards, more for bigger ones.
-    const int t = std::max(2, ctx_.layout.cardW / 24);
+    // The frame grows with the card: rings of 2 pixels for the small cards,
+    // 3 for the middle and big ones, more for bigger cards.
+    const int t = std::max(2, ctx_.layout.cardW / 18);
     auto frame = [&](const CardRect& r, const QColor& light) {
         const QRect inner(r.left, r.top + scroll(), r.right - r.left, r.bottom - r.top);
         ring(back_, inner, t, light);

@@ -144,7 +144,7 @@ protected:
     }
     // The frame's two rings just outside the left edge of a rectangle.
     std::pair<QRgb, QRgb> ringsLeftOf(const CardRect& r) const {
-        const int t = std::max(2, ctx.layout.cardW / 24);
+        const int t = std::max(2, ctx.layout.cardW / 18);
         const int y = (r.top + r.bottom) / 2;
         return {view->backBuffer().pixel(r.left - 1, y), view->backBuffer().pixel(r.left - t - 1, y)};
     }
