@@ -142,6 +142,8 @@ TreePage treePage(const char* pageName, const char* captionName, const char* cap
     p.caption->setObjectName(text(captionName));
     p.tree = tree(p.page, treeName, treeHeight);
     p.caption->setBuddy(p.tree);
+    // A tree is named by the caption over it, which a screen reader does not read for it.
+    p.tree->setAccessibleName(p.caption->text().chopped(p.caption->text().endsWith(u':') ? 1 : 0));
     left->addWidget(p.caption);
     left->addWidget(p.tree, 1);
     row->addLayout(left);
@@ -240,6 +242,7 @@ CustomizeDialog::CustomizeDialog(Context& ctx, shell::MainWindow& window, QSize 
     column->setSpacing(10);
     pgcCustomize = new QTabWidget(this);
     pgcCustomize->setObjectName(QStringLiteral("pgcCustomize"));
+    pgcCustomize->setAccessibleName(QStringLiteral("Customize pages"));
     column->addWidget(pgcCustomize, 1);
     buildGeneralPage();
     buildDecksPage();

@@ -101,6 +101,7 @@ MemoryEndDialog::MemoryEndDialog(const MemoryScoreSheet& sheet, QWidget* parent)
 
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->setAccessibleName(QStringLiteral("Score sheet pages"));
     PageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
     // All four tabs show in full: the window is as wide as the tab row.
     PageControl->setUsesScrollButtons(false);

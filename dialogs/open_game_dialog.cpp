@@ -126,6 +126,7 @@ OpenGameDialog::~OpenGameDialog() = default;
 void OpenGameDialog::buildWidgets() {
     tvGames = new QTreeWidget(this);
     tvGames->setObjectName(QStringLiteral("tvGames"));
+    tvGames->setAccessibleName(QStringLiteral("Games"));
     tvGames->setHeaderHidden(true);
     tvGames->setColumnCount(1);
     tvGames->setIconSize(QSize(16, 16));

@@ -13,6 +13,7 @@
 #include "stores/register.h"
 #include "stores/rule_table.h"
 #include "stores/run_state.h"
+#include "table/focus_state.h"
 #include "table/layout_state.h"
 
 namespace tessaro {
@@ -27,6 +28,7 @@ struct Context {
     MainGame mainGame;
     DragState drag;  ///< the card or run being dragged, as the move rules see it
     Layout layout;  ///< pile positions, card size and fan offsets of the table
+    TableFocus focus;  ///< the keyboard focus on the table and the card held by keys
     History history;
     MoveState move;
     AutoplaySwitch autoplay;

@@ -60,6 +60,7 @@ int newGame(Context& ctx, int dealFlag, bool animate, int numbering, bool quiet)
     g.idle = 0;
     g.stockPressed = 0;
     ctx.drag.clear();
+    ctx.focus = TableFocus{};  // every deal starts on the first card of the first row
     ctx.move = MoveState{};
     ctx.run.setCounter(Counter::StockTurns, 0);
     if (dealFlag == 1) {

@@ -28,6 +28,7 @@
 #include "shell/about_box.h"
 #include "shell/base_form.h"
 #include "shell/help_window.h"
+#include "shell/key_list_menu.h"
 #include "shell/resource_lookup.h"
 #include "shell/shell_dialogs.h"
 #include "shell/card_size_menu.h"
@@ -158,6 +159,7 @@ MainWindow::MainWindow(Context& ctx, ShellEnvironment& env, QWidget* parent)
     ctx_.clockText = "0:00:00";
     showClockText();
     minimumSizeRule();
+    addPlayerKeys();
 }
 
 MainWindow::~MainWindow() {
@@ -179,7 +181,8 @@ void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile = new KeyListMenu(QStringLiteral("&File"), this);
+    bar->addMenu(mnuFile);
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuNewGame = hiddenAction(mnuFile, "mnuNewGame", QStringLiteral("&New game"));
     mnuNewGame->setShortcut(QKeySequence(Qt::Key_F2));
@@ -200,7 +203,8 @@ void MainWindow::buildMenus() {
     mnuFile->addSeparator();
     mnuEsci = hiddenAction(mnuFile, "mnuEsci", QStringLiteral("E&xit"));
 
-    mnuGame = bar->addMenu(QStringLiteral("&Game"));
+    mnuGame = new KeyListMenu(QStringLiteral("&Game"), this);
+    bar->addMenu(mnuGame);
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     mnuUndo = hiddenAction(mnuGame, "mnuUndo", QStringLiteral("&Undo"));
     mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -222,7 +226,8 @@ void MainWindow::buildMenus() {
     mnuGame->addSeparator();
     addCardSizeMenu(*this, mnuGame);
 
-    mnuTools = bar->addMenu(QStringLiteral("&Tools"));
+    mnuTools = new KeyListMenu(QStringLiteral("&Tools"), this);
+    bar->addMenu(mnuTools);
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuCustomize = hiddenAction(mnuTools, "mnuCustomize", QStringLiteral("C&ustomize..."));
     mnuCustomize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
@@ -235,7 +240,8 @@ void MainWindow::buildMenus() {
     hiddenAction(mnuTools, "mnuAllGamesStatistics", QStringLiteral("&All games statistics..."));
     hiddenAction(mnuTools, "mnuOverallScore", QStringLiteral("O&verall score..."));
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp = new KeyListMenu(QStringLiteral("&Help"), this);
+    bar->addMenu(mnuHelp);
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuRules = hiddenAction(mnuHelp, "mnuRules", QStringLiteral("&Rules"));
     mnuRules->setShortcut(QKeySequence(Qt::Key_F1));
@@ -817,14 +823,17 @@ bool MainWindow::closeQuery() {
     const Profile ini = settingsFile(ctx_.reg);
     const auto pref = section::Preference;
     const std::string confirmQuit = ini.readString(pref, "ConfirmQuit", "N");
-    if (isMaximized()) {
+    // Full screen is remembered as the window it was made from.
+    const bool full = isFullScreen();
+    if (isMaximized() || (full && fullFromMaximized_)) {
         ini.writeString(pref, "MainWindowState_Maximized", "Y");
     } else {
+        const QRect g = full ? normalGeometry() : QRect(x(), y(), width(), height());
         ini.writeString(pref, "MainWindowState_Maximized", "N");
-        ini.writeInt(pref, "MainWindowState_Left", x());
-        ini.writeInt(pref, "MainWindowState_Top", y());
-        ini.writeInt(pref, "MainWindowState_Width", width());
-        ini.writeInt(pref, "MainWindowState_Height", height());
+        ini.writeInt(pref, "MainWindowState_Left", g.x());
+        ini.writeInt(pref, "MainWindowState_Top", g.y());
+        ini.writeInt(pref, "MainWindowState_Width", g.width());
+        ini.writeInt(pref, "MainWindowState_Height", g.height());
     }
     if (ctx_.run.isSet(Flag::AnimationRunning)) {
         // The animation stops; the end-of-game code closes the window after it.

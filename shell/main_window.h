@@ -148,6 +148,11 @@ private:
     void enableNewGameControls();
     void minimumSizeRule();
     QAction* hiddenAction(QMenu* menu, const char* name, const QString& caption);
+    /// The keys desktop players expect beside those the rules give (Ctrl+N,
+    /// Ctrl+Shift+Z, Ctrl+Q, F11), full screen, the read-outs' accessible
+    /// names and the keyboard focus on the card table.
+    void addPlayerKeys();
+    void setFullScreen(bool on);
 
     Context& ctx_;
     ShellEnvironment& env_;
@@ -166,6 +171,7 @@ private:
     bool undoEnabled_ = true;
     bool filterInstalled_ = false;
     bool closed_ = false;
+    bool fullFromMaximized_ = false;  ///< the window was maximised when full screen began
 
 public:
     // Widgets under their window names (objectName as well).
@@ -189,6 +195,8 @@ public:
     QAction* mnuInsertBookmark = nullptr;
     QAction* mnuGoToBookmark = nullptr;
     QAction* mnuFavouritesSep = nullptr;
+    QAction* mnuFullScreen = nullptr;
+    QAction* mnuQuitKey = nullptr;  ///< Ctrl+Q for "E&xit", shown beside it
 
     QWidget* pnlTB = nullptr;
     QWidget* pnl_TB_Big = nullptr;

@@ -17,6 +17,7 @@
 #include "platform/qt/pause.h"
 #include "table/card_fit.h"
 #include "table/geometry.h"
+#include "table/keyboard.h"
 #include "table/layout.h"
 #include "table/qt/background.h"
 
@@ -129,6 +130,8 @@ TableView::TableView(Context& ctx, QWidget* parent, QSize screen) : QWidget(pare
     lastRect_.assign(kCardCount + 1, QRect());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(QStringLiteral("Card table"));
     ctx_.presentation = this;
 }
 
@@ -577,6 +580,7 @@ void TableView::renderOverlays() {
     if (peekCard_ != 0 && !hidden_.count(peekCard_) && ctx_.cards.faceUp(peekCard_))
         if (const auto place = cardPlace(ctx_, peekCard_))
             drawCardFace(peekCard_, place->rect.left, place->rect.top, false);
+    drawFocusFrames();
 }
 
 void TableView::invertCard(int card, bool selected) {
@@ -902,6 +906,9 @@ void TableView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (dragging_) return;
+    // The mouse takes over from the keys: a card they hold goes back, the frame goes.
+    if (ctx_.focus.held != 0) tableKey(ctx_, TableKey::Back);
+    ctx_.focus.shown = false;
     const QPoint pt = event->position().toPoint();
     const PileHit h = pileUnderPoint(ctx_, pt.x(), pt.y());
     const MouseButton button = event->button() == Qt::RightButton ? MouseButton::Right
@@ -998,6 +1005,7 @@ void TableView::keyPressEvent(QKeyEvent* event) {
         ctx_.run.setFlag(Flag::AnimationRunning, 0);
         return;
     }
+    if (tableKeyPress(event)) return;
     QWidget::keyPressEvent(event);
 }
 

@@ -128,8 +128,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    /// Tab and Shift+Tab move the focus on the table, not out of it.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    /// A table key (arrows, Tab, Space, Return, Escape) through the engine's
+    /// keyboard input; false when the key is not one of them.
+    bool tableKeyPress(QKeyEvent* event);
+    /// The keyboard focus frame, and the frame of a card held by keys.
+    void drawFocusFrames();
+    /// Tells assistive technology what the focus is on, when it changed.
+    void announceFocus();
     int scroll() const;
     int cardSpeed() const;
     bool shadowsOn() const;
@@ -199,6 +208,7 @@ private:
     HighlightStyle markStyle_{1, 0};
     std::map<int, std::pair<int, int>> jokerCaptions_;  // foundation -> (suit, rank)
     JokerCaptions captions_;
+    bool keyBusy_ = false;  ///< a table key is being played (its waits may let keys through)
 };
 
 }  // namespace tessaro
