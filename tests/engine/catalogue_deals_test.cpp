@@ -10,6 +10,7 @@
 #include "engine/context.h"
 #include "engine/new_game.h"
 #include "stores/rules_file.h"
+#include "support/every_pile.h"
 #include "support/temp_dir.h"
 
 namespace tessaro {
@@ -26,11 +27,7 @@ std::string dealNumber(Random& pick) {
 // selection games lists selected cards and is empty after a deal).
 std::string tableProblem(const Context& ctx, int cards) {
     std::array<int, kCardCount + 1> seen{};
-    const std::pair<PileKind, int> kinds[] = {{PileKind::Stock, kStockPiles},
-                                              {PileKind::Foundation, kFoundations},
-                                              {PileKind::Row, kRows},
-                                              {PileKind::Reserve, kReserves}};
-    for (auto [kind, count] : kinds)
+    for (auto [kind, count] : test::kEveryPileFamily)
         for (int i = 0; i < count; ++i) {
             const std::string& text = ctx.piles.text({kind, i});
             for (std::size_t k = 0; k + 3 <= text.size(); k += 3) {
