@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/play_setup.h"
 #include "engine/autoplay.h"
 #include "engine/clock.h"
 #include "engine/dump.h"
 #include "engine/input.h"
+#include "engine/player_actions.h"
 #include "engine/new_game.h"
 
 namespace tessaro::cli {
@@ -76,19 +78,6 @@ int cardNumber(const std::string& text) {
     return CardTable::valid(v) ? v : -1;
 }
 
-// The name of the pile that holds the card; empty when it lies nowhere.
-std::string pileOf(Context& ctx, int card) {
-    const Found f = ctx.piles.findCard(card, FindAction::None, ctx.P);
-    return f.where == Where::NotFound ? std::string() : pileName(f.pile);
-}
-
-std::string dealNumberArgument(const std::string& text) {
-    if (text.empty() || text.size() > 13) throw UsageError{"--deal needs a deal number of up to 13 digits"};
-    for (char c : text)
-        if (c < '0' || c > '9') throw UsageError{"--deal needs a deal number of up to 13 digits, got '" + text + "'"};
-    return std::string(13 - text.size(), '0') + text;
-}
-
 class Session {
 public:
     Session(Context& ctx, std::ostream& out) : ctx_(ctx), out_(out) {}
@@ -119,8 +108,7 @@ private:
             const int card = cardNumber(w[1]);
             if (card < 0) return "error: not a card number: " + w[1];
             const std::string before = snapshot(ctx_);
-            tablePress(ctx_, MouseButton::Left, false, Hit{pileOf(ctx_, card), card});
-            tableRelease(ctx_, {});
+            clickCard(ctx_, card);
             return snapshot(ctx_) != before ? "ok" : "ignored";
         }
         if (verb == "move" && w.size() == 3) {
@@ -128,20 +116,11 @@ private:
             if (card < 0) return "error: not a card number: " + w[1];
             const auto target = anyPileByName(w[2]);
             if (!target || pileName(*target) != w[2]) return "error: not a pile: " + w[2];
-            const Hit hit{pileOf(ctx_, card), card};
-            // A face-down card is not picked up (the press would turn it).
-            if (hit.pile.empty() || ctx_.cards.faceDown(card) || !tablePress(ctx_, MouseButton::Left, false, hit) ||
-                ctx_.drag.card != card) {
-                tableRelease(ctx_, {});
-                return "refused";
-            }
-            tableMove(ctx_, false);
-            return tableRelease(ctx_, {w[2]}) ? "moved" : "refused";
+            return moveCard(ctx_, card, w[2]) ? "moved" : "refused";
         }
         if (verb == "stock" && w.size() == 1) {
             const std::string before = snapshot(ctx_);
-            tablePress(ctx_, MouseButton::Left, false, Hit{"Mazzo", ctx_.piles.top({PileKind::Stock, kMazzo})});
-            tableRelease(ctx_, {});
+            clickStock(ctx_);
             return snapshot(ctx_) != before ? "ok" : "ignored";
         }
         if (verb == "tick" && w.size() <= 2) {
@@ -192,14 +171,7 @@ int play(Context& ctx, Options& o, std::ostream& out, std::ostream& err) {
     Session session(ctx, out);
     ctx.dialogs = &dialogs;
     ctx.endGame = &session.end_;
-    // The fixed start values this program always runs with.
-    ctx.reg.write(reg::ScoringMode, "01");
-    ctx.reg.write(reg::AutoFaceUp, "Y");
-    ctx.reg.write(reg::ConfirmQuit, "N");
-    ctx.autoplay.checked = false;
-
-    ctx.reg.write(reg::DealNumber, number);
-    newGame(ctx, 1, false, 1, true);
+    startGame(ctx, number);
     session.run(std::cin);
     return 0;
 }

@@ -26,6 +26,8 @@
 #include "stores/rules_file.h"
 #include "stores/settings.h"
 
+#include <algorithm>
+
 namespace tessaro::dialogs {
 
 namespace {
@@ -94,6 +96,7 @@ OpenGameDialog::OpenGameDialog(Context& ctx, QWidget* parent, int screenWidth, b
 
     // 3. The sorted game list.
     gameList_ = selectionGameList(ctx_.mainGame);
+    addKindFolders();
 
     connect(tvGames, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
         fillFolder(item, kPlaceholderTag);
@@ -308,6 +311,47 @@ void OpenGameDialog::buildDesignedTree() {
         if (QTreeWidgetItem* item = findTag(tag)) delete item;
 }
 
+// The folder caption of a kind of game; empty for kinds without a folder.
+QString kindFolderCaption(int category) {
+    switch (category) {
+    case 2: return QStringLiteral("Canfield games");
+    case 3: return QStringLiteral("Forty Thieves games");
+    case 4: return QStringLiteral("FreeCell games");
+    case 5: return QStringLiteral("Klondike games");
+    case 6: return QStringLiteral("Pairing games");
+    case 7: return QStringLiteral("Simple games");
+    case 11: return QStringLiteral("Fan games");
+    case 16: return QStringLiteral("Memory games");
+    case 17: return QStringLiteral("Beleaguered Castle games");
+    case 19: return QStringLiteral("Yukon games");
+    case 20: return QStringLiteral("Calculation games");
+    default: return {};
+    }
+}
+
+void OpenGameDialog::addKindFolders() {
+    // One folder per kind of game in the catalogue, Memory games first, above
+    // the alphabetical list; each fills itself when opened, like that list.
+    std::vector<int> kinds;
+    for (const std::string& line : gameList_) {
+        const GameListEntry entry = parseGameListLine(line);
+        if (entry.game >= 0 && !kindFolderCaption(entry.category).isEmpty() &&
+            std::find(kinds.begin(), kinds.end(), entry.category) == kinds.end())
+            kinds.push_back(entry.category);
+    }
+    std::sort(kinds.begin(), kinds.end(), [](int a, int b) {
+        if ((a == 16) != (b == 16)) return a == 16;
+        return kindFolderCaption(a) < kindFolderCaption(b);
+    });
+    int at = 0;
+    for (int kind : kinds) {
+        QTreeWidgetItem* folder = folderItem(nullptr, tvGames, kindFolderCaption(kind), kKindFolderBase - kind);
+        tvGames->takeTopLevelItem(tvGames->indexOfTopLevelItem(folder));
+        tvGames->insertTopLevelItem(at++, folder);
+        folder->setIcon(0, icon(MainGame::categoryPictureName(kind)));
+    }
+}
+
 void OpenGameDialog::loadPictures() {
     // The tree pictures, the category pictures and their won and not-won forms.
     std::vector<std::string> names = {"TREE1",   "TREE2",   "N_TREE3", "N_TREE4", "N_TREE5", "F_TREE1",
@@ -364,11 +408,13 @@ void OpenGameDialog::fillFolder(QTreeWidgetItem* folder, int select) {
     if (!folder || tagOf(folder) >= 0) return;
     if (folder->childCount() != 1 || tagOf(folder->child(0)) != kPlaceholderTag) return;
     delete folder->takeChild(0);
-    if (tagOf(folder) != kAllGamesFolder) return;
+    const int tag = tagOf(folder);
+    const int kind = tag <= kKindFolderBase ? kKindFolderBase - tag : -1;
+    if (tag != kAllGamesFolder && kind < 0) return;
     QTreeWidgetItem* selected = nullptr;
     for (const std::string& line : gameList_) {
         const GameListEntry entry = parseGameListLine(line);
-        if (entry.game < 0) continue;
+        if (entry.game < 0 || (kind >= 0 && entry.category != kind)) continue;
         auto* item = new QTreeWidgetItem(folder);
         item->setText(0, QString::fromStdString(entry.name));
         item->setData(0, kTagRole, entry.game);

@@ -105,6 +105,8 @@ public slots:
 private:
     void buildWidgets();
     void buildDesignedTree();
+    /// Folders of the games by kind (tag kKindFolderBase - category).
+    void addKindFolders();
     void loadPictures();
     QIcon icon(const std::string& name) const;
     /// Fills a folder whose only child is the placeholder; selects `select`.

@@ -49,6 +49,11 @@ bool adjacentRanks(int a, int b, bool kingAceAdjacent) {
 bool wasteNeighbour(Context& ctx, int card) {
     const int waste = ctx.piles.top({PileKind::Stock, kMazzoWaste});
     if (waste == 0) return true;
+    // The judge's core check lays an Ace on a King (and a King on an Ace as a
+    // row's top) whatever the wrap setting; only game 15 counts them as
+    // neighbours, so the others refuse the pair here.
+    const int a = rank(waste), b = rank(card);
+    if (ctx.P[50] != 15 && ((a == 13 && b == 1) || (a == 1 && b == 13))) return false;
     const bool up = canPlace(ctx, waste, card, -1, true, 0, ctx.P[50] == 15, false, 2, 1, -1);
     const bool down = canPlace(ctx, card, waste, -1, true, 0, ctx.P[50] == 15, false, 2, 1, -1);
     return up || down;

@@ -2,6 +2,7 @@
 #include <QString>
 #include <map>
 
+#include "shell/help_pages_patience.h"
 #include "shell/help_window.h"
 
 namespace tessaro::shell {
@@ -107,7 +108,13 @@ QString wrap(const QString& title, const QString& body) {
 
 QString helpPage(int context) {
     const auto it = pages().find(context);
-    if (it == pages().end()) return {};
+    if (it == pages().end()) {
+        for (const PatiencePage& p : patiencePages())
+            if (p.context == context)
+                return wrap(QString::fromUtf8(p.title), QString::fromUtf8(p.body) + QString::fromUtf8(p.more ? p.more : "") +
+                                                            QString::fromUtf8(p.last ? p.last : ""));
+        return {};
+    }
     QString body = QString::fromUtf8(it->second.body);
     // The three sizes of Memory-Up share their rules.
     if (context >= 3200 && context <= 3202) body += QString::fromUtf8(kPairsPlay) + QString::fromUtf8(kPairsScoring);
@@ -118,6 +125,8 @@ QString helpContentsPage() {
     QString list;
     for (const auto& [context, page] : pages())
         list += QStringLiteral("<li><a href=\"topic:%1\">%2</a></li>").arg(context).arg(QString::fromUtf8(page.title));
+    for (const PatiencePage& p : patiencePages())
+        list += QStringLiteral("<li><a href=\"topic:%1\">%2</a></li>").arg(p.context).arg(QString::fromUtf8(p.title));
     return QStringLiteral(
                "<html><body><h2>Tessaro Help</h2>"
                "<p>Tessaro is a Memory card game: the cards lie face down and you turn them over to find "

@@ -18,6 +18,7 @@ inline constexpr int kAllGamesFolder = -30;   ///< "All games (alphabetically)"
 inline constexpr int kFavouritesFolder = -10; ///< "Favorite games" (not shown here)
 inline constexpr int kFoldersList = -20;      ///< "Folders list" (not shown here)
 inline constexpr int kPlaceholderTag = -1;    ///< the child of a folder not filled yet
+inline constexpr int kKindFolderBase = -100;  ///< folder of one kind of game: kKindFolderBase - category
 
 /// One line per catalogue game: characters 1-50 the name padded with blanks,
 /// 51-53 the category code and 54-56 the game number as the catalogue line

@@ -21,13 +21,15 @@
 #include "engine/new_game.h"
 #include "stores/catalogue.h"
 #include "stores/rules_file.h"
+#include "support/every_pile.h"
 #include "support/temp_dir.h"
 #include "table/layout.h"
 
 namespace tessaro {
 namespace {
 
-constexpr int kShippedGames[] = {1, 200, 201, 202, 203, 204, 205};
+constexpr int kShippedGames[] = {1,  2,  3,  4,  10, 11, 12, 13, 20,  21,  30,  31,  40,  41,
+                                  42, 43, 50, 60, 70, 80, 90, 200, 201, 202, 203, 204, 205};
 
 // The rule tables of the shipped games, read from the built rules file.
 std::vector<std::array<int, RuleTable::kCount>> shippedTables(const test::TempDir& dir) {
@@ -50,11 +52,7 @@ std::vector<std::array<int, RuleTable::kCount>> shippedTables(const test::TempDi
 // Card numbers in every pile: none may appear twice.
 std::string duplicateCard(const Context& ctx) {
     std::array<int, kCardCount + 1> seen{};
-    const std::pair<PileKind, int> kinds[] = {{PileKind::Stock, kStockPiles},
-                                              {PileKind::Foundation, kFoundations},
-                                              {PileKind::Row, kRows},
-                                              {PileKind::Reserve, kReserves}};
-    for (auto [kind, count] : kinds)
+    for (auto [kind, count] : test::kEveryPileFamily)
         for (int i = 0; i < count; ++i) {
             // In the selection games Dest1 lists the selected cards, which
             // still lie in their own piles.

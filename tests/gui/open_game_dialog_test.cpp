@@ -54,14 +54,43 @@ protected:
     std::unique_ptr<OpenGameDialog> dlg;
 };
 
-const QStringList kGames = {"Ace-To-King",     "Concentration",   "Forget me not",  "Klondike",
-                            "Memory-Up (4x3)", "Memory-Up (6x4)", "Memory-Up (8x5)"};
+const QStringList kGames = {"Ace-To-King",
+                            "Baker's Game",
+                            "Beleaguered Castle",
+                            "Calculation",
+                            "Canfield",
+                            "Concentration",
+                            "Eight Off",
+                            "Fan",
+                            "Forget me not",
+                            "Forty Thieves",
+                            "Fourteen Out",
+                            "FreeCell",
+                            "Golf",
+                            "Klondike",
+                            "Klondike (by threes)",
+                            "Limited",
+                            "Lucas",
+                            "Maria",
+                            "Memory-Up (4x3)",
+                            "Memory-Up (6x4)",
+                            "Memory-Up (8x5)",
+                            "Russian Solitaire",
+                            "Seahaven Towers",
+                            "Streets and Alleys",
+                            "Thumb and Pouch",
+                            "Whitehead",
+                            "Yukon"};
+const QStringList kKindFolders = {"Memory games",   "Beleaguered Castle games", "Calculation games", "Canfield games",
+                                  "Fan games",      "Forty Thieves games",      "FreeCell games",    "Klondike games",
+                                  "Pairing games",  "Simple games",             "Yukon games"};
 
 TEST_F(OpenGameTest, TheTreeShowsOneFolderFilledOnceWithTheGamesInNameOrder) {
     EXPECT_EQ(dlg->windowTitle(), "Open a game");
-    ASSERT_EQ(dlg->tvGames->topLevelItemCount(), 1);
+    // The folders by kind come first, the alphabetical list last.
+    ASSERT_EQ(dlg->tvGames->topLevelItemCount(), kKindFolders.size() + 1);
     QTreeWidgetItem* all = folder();
-    ASSERT_EQ(all, dlg->tvGames->topLevelItem(0));
+    ASSERT_EQ(all, dlg->tvGames->topLevelItem(static_cast<int>(kKindFolders.size())));
     EXPECT_EQ(all->text(0), "All games (alphabetically)");
     EXPECT_EQ(dlg->findTag(kFavouritesFolder), nullptr);
     EXPECT_EQ(dlg->findTag(kFoldersList), nullptr);
@@ -76,8 +105,22 @@ TEST_F(OpenGameTest, TheTreeShowsOneFolderFilledOnceWithTheGamesInNameOrder) {
     EXPECT_EQ(childNames(all), kGames);
     // Selecting the folder fills nothing again either.
     dlg->tvGames->setCurrentItem(all);
-    EXPECT_EQ(all->childCount(), 7);
-    EXPECT_EQ(all->child(3)->data(0, Qt::UserRole).toInt(), 1);  // Klondike's number
+    EXPECT_EQ(all->childCount(), kGames.size());
+    EXPECT_EQ(all->child(13)->data(0, Qt::UserRole).toInt(), 1);  // Klondike's number
+}
+
+TEST_F(OpenGameTest, EachKindFolderHoldsTheGamesOfItsKind) {
+    QStringList captions;
+    for (int i = 0; i < dlg->tvGames->topLevelItemCount() - 1; ++i) captions << dlg->tvGames->topLevelItem(i)->text(0);
+    EXPECT_EQ(captions, kKindFolders);
+    QTreeWidgetItem* memory = dlg->tvGames->topLevelItem(0);
+    memory->setExpanded(true);
+    EXPECT_EQ(childNames(memory), QStringList({"Ace-To-King", "Concentration", "Forget me not", "Memory-Up (4x3)",
+                                               "Memory-Up (6x4)", "Memory-Up (8x5)"}));
+    QTreeWidgetItem* freecell = dlg->tvGames->topLevelItem(6);
+    freecell->setExpanded(true);
+    EXPECT_EQ(childNames(freecell), QStringList({"Baker's Game", "Eight Off", "FreeCell", "Seahaven Towers"}));
+    EXPECT_EQ(freecell->child(2)->data(0, Qt::UserRole).toInt(), 10);
 }
 
 TEST_F(OpenGameTest, ShowingOpensTheRememberedFolderAtTheCurrentGame) {
@@ -370,7 +413,7 @@ TEST_F(OpenGameWindowTest, TheEndOfAGameAsksTheWindowsDialogAboutWonAndLostMarks
 
 // The previews in the library: one per shipped game, each showing its table.
 TEST_F(OpenGameTest, EveryShippedGameHasAPreviewThatShowsCards) {
-    ASSERT_EQ(ctx().mainGame.lines().size(), 7u);
+    ASSERT_EQ(ctx().mainGame.lines().size(), 27u);
     for (std::size_t i = 0; i < ctx().mainGame.lines().size(); ++i) {
         const int game = ctx().mainGame.gameAt(static_cast<int>(i));
         const std::string name = "GAME" + std::string(game < 1000 ? "0" : "") + (game < 100 ? "0" : "") +
