@@ -69,9 +69,11 @@ std::optional<RuleProblem> dealNeeds(const RuleTable& P) {
     if (P[99] == 97 && P.foundations() < 8)
         return problem(P, 366, "number of foundations", "start code 97 needs 8");
     if (P.family() == 22 && P.rows() < 1) return problem(P, 367, "number of tableau rows", "card 12 goes to row 1");
-    if ((P[34] == 5 || P[34] == 6) && P.rows() < 13)
+    if (P.family() == 11 && P.foundations() < perRank + 1)
+        return problem(P, 366, "number of foundations", "the aces of reserve cell 1 start foundations of their own");
+    if ((P[34] == 5 || P[34] == 6) && P.rows() < (P[34] == 5 ? 12 : 13))
         return problem(P, 367, "number of tableau rows", "deck filter " + std::to_string(P[34]) + " deals a row to each rank");
-    if ((P[34] == 2 || P[34] == 4) && P.rows() < perRank + 1)
+    if ((P[34] == 2 || P[34] == 4) && P.rows() < perRank)
         return problem(P, 367, "number of tableau rows", "deck filter " + std::to_string(P[34]) + " starts a row at every head card");
     return std::nullopt;
 }
@@ -96,7 +98,9 @@ std::optional<RuleProblem> layoutNeeds(const RuleTable& P) {
     for (int k = 0; k < P.reserves(); ++k)
         if (!L.appogg[static_cast<std::size_t>(k)].placed())
             return missing(361, "reserve cells", "Appogg" + std::to_string(k + 1));
-    if (P[371] > 0 && !L.stock[kMazzo].placed()) return missing(354, "stock piles", "Mazzo");
+    // Deck filter 1 and family 22 put cards under the stock.
+    const bool stockDealt = P[371] > 0 || P[34] == 1 || P.family() == 22;
+    if (stockDealt && !L.stock[kMazzo].placed()) return missing(354, "stock piles", "Mazzo");
     if (P[372] > 0 && !L.stock[kMazzoVis].placed()) return missing(354, "stock piles", "Mazzo_Vis");
     if ((P[454] > 0 || P[351] != 0) && !L.stock[kMazzoWaste].placed())
         return missing(363, "put-away pile", "Mazzo_Waste");
