@@ -1,5 +1,6 @@
 #include "table/rule_limits.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "engine/context.h"
@@ -68,6 +69,8 @@ std::optional<RuleProblem> dealNeeds(const RuleTable& P) {
         return problem(P, 366, "number of foundations", "start style 5 needs one for every card of a rank");
     if (P[99] == 97 && P.foundations() < 8)
         return problem(P, 366, "number of foundations", "start code 97 needs 8");
+    if (P[34] == 7 && P.foundations() < std::min(P.rows(), kFoundations))
+        return problem(P, 366, "number of foundations", "deck filter 7 moves the bottom card of each row to its foundation");
     if (P.family() == 22 && P.rows() < 1) return problem(P, 367, "number of tableau rows", "card 12 goes to row 1");
     if (P.family() == 11 && P.foundations() < perRank + 1)
         return problem(P, 366, "number of foundations", "the aces of reserve cell 1 start foundations of their own");

@@ -83,6 +83,7 @@ TEST(RuleLimits, OneAnswerPerFamily) {
         {"an unknown foundation arrangement", 1, {{356, 77}}, 356, kUnplayable},
         {"an unknown stock arrangement with cards in the stock", 1, {{354, 77}}, 354, kUnplayable},
         {"kings go under a stock the game does not have", 203, {{34, 1}}, 354, kUnplayable},
+        {"row bottoms go to foundations the game does not have", 200, {{34, 7}}, 366, kUnplayable},
         {"a grid arrangement with more rows than it places", 200, {{367, 4}}, 358, kUnplayable},
     };
     for (const Case& c : cases) {
