@@ -41,6 +41,12 @@ struct Registrar {
 /// the changeable ranges. Throws UsageError for an unknown game or an
 /// unreadable rules file.
 void prepare(Context& ctx, const Options& o);
+/// prepare, then the limits of the table applied to the game's parameters (the
+/// --set values included), as the window applies them when it opens a game.
+/// Throws UsageError with the message for a game that cannot be played.
+/// Without `placement` the piles in use need no place on the table (the deal
+/// command shows the deal of any table the ranges accept).
+void prepareGame(Context& ctx, const Options& o, bool placement = true);
 
 /// Throws UsageError when arguments are left over after the options.
 void expectNoArguments(const Options& o);

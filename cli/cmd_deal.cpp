@@ -65,7 +65,7 @@ int deckCommand(Context& ctx, Options& o, std::ostream& out, std::ostream& err) 
 
 int dealCommand(Context& ctx, Options& o, std::ostream& out, std::ostream& err) {
     const std::string number = dealArgument(o);
-    prepare(ctx, o);
+    prepareGame(ctx, o, false);
     StreamDialogs dialogs(err);
     DialogsScope scope(ctx, dialogs);
     ctx.piles.clear();

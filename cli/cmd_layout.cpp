@@ -69,7 +69,7 @@ int layout(Context& ctx, Options& o, std::ostream& out, std::ostream& err) {
     if (shadow.empty()) shadow = "Y";
     if (shadow != "Y" && shadow != "N") throw UsageError{"--shadow must be Y or N, got '" + shadow + "'"};
 
-    prepare(ctx, o);
+    prepareGame(ctx, o);
     StderrDialogs dialogs(err);
     ctx.dialogs = &dialogs;
     TableHost host;

@@ -165,7 +165,7 @@ int play(Context& ctx, Options& o, std::ostream& out, std::ostream& err) {
     if (deal.empty()) throw UsageError{"play needs --deal D"};
     const std::string number = dealNumberArgument(deal);
     if (!o.args.empty()) throw UsageError{"unexpected argument '" + o.args.front() + "'"};
-    prepare(ctx, o);
+    prepareGame(ctx, o);
 
     StreamDialogs dialogs(err);
     Session session(ctx, out);

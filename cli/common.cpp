@@ -6,6 +6,7 @@
 #include "stores/catalogue.h"
 #include "stores/program_folder.h"
 #include "stores/rules_file.h"
+#include "table/rule_limits.h"
 
 namespace tessaro::cli {
 
@@ -29,6 +30,13 @@ void prepare(Context& ctx, const Options& o) {
         throw UsageError{e.what()};
     }
     for (const auto& [p, v] : o.sets) ctx.P.set(p, v);
+    ctx.P.saveChangeable();
+}
+
+void prepareGame(Context& ctx, const Options& o, bool placement) {
+    prepare(ctx, o);
+    if (o.game < 0) return;  // no game asked for: the empty table as it is
+    if (const auto problem = applyRuleLimits(ctx.P, placement)) throw UsageError{unplayableMessage(ctx.reg.read(reg::GameName), *problem)};
     ctx.P.saveChangeable();
 }
 

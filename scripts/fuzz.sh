@@ -18,7 +18,7 @@ while getopts "r:t:" opt; do
 done
 shift $((OPTIND - 1))
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(rules_file profile custom_games score_file cli)
+[ ${#targets[@]} -eq 0 ] && targets=(rules_file profile custom_games score_file cli rule_columns)
 "$root/scripts/deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTESSARO_FUZZ=ON -DTESSARO_GUI=OFF \
       -DTESSARO_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -44,6 +44,7 @@
 #include "stores/settings.h"
 #include "stores/statistics.h"
 #include "table/layout.h"
+#include "table/rule_limits.h"
 
 namespace tessaro::shell {
 
@@ -81,7 +82,7 @@ public:
     explicit WindowTableHost(MainWindow& w) : w_(w) {}
     void reloadRules(Context& ctx) override {
         try {
-            loadRules(ctx);
+            loadPlayableRules(ctx);
         } catch (const RulesFileError& e) {
             ctx.dialogs->info(e.what());
         }
@@ -1135,6 +1136,12 @@ bool MainWindow::openGame(int game, const std::string& name, const std::string& 
     private:
         MainWindow& w_;
     } steps(*this);
+    // A game whose parameters the table cannot show is not opened: the
+    // message names it and the parameter, and the game in play stays.
+    if (const auto why = unplayableReason(ctx_, game, name)) {
+        ctx_.dialogs->info(*why);
+        return false;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool opened = tessaro::openGame(ctx_, game, name, player, newGameArgument, remember, steps);
     QApplication::restoreOverrideCursor();

@@ -8,6 +8,7 @@
 #include "stores/catalogue.h"
 #include "stores/rules_file.h"
 #include "table/card_fit.h"
+#include "table/rule_limits.h"
 
 namespace tessaro {
 
@@ -35,7 +36,7 @@ LayoutInputs previewInputs(int pictureWidth, int pictureHeight, int screenWidth,
     return in;
 }
 
-void TableHost::reloadRules(Context& ctx) { loadRules(ctx); }
+void TableHost::reloadRules(Context& ctx) { loadPlayableRules(ctx); }
 
 // ---------------------------------------------------------------- card size
 
@@ -1027,6 +1028,7 @@ void loadGameForDrawing(Context& ctx, const std::string& programFolder, int game
     ctx.reg.writePlain(reg::Game, game);
     ctx.reg.write(reg::GameName, ctx.mainGame.name(game));
     loadRules(ctx);
+    applyRuleLimits(ctx.P);  // a picture of a game shows the table its play would
     ctx.P.saveChangeable();
     ctx.reg.write(reg::CardSize, "B");
     ctx.reg.write(reg::CardFaceSet, "001");
