@@ -13,6 +13,7 @@
 #include "engine/dump.h"
 #include "engine/input.h"
 #include "engine/new_game.h"
+#include "engine/undo.h"
 
 namespace tessaro::cli {
 namespace {
@@ -164,6 +165,8 @@ private:
             if ((w[1] == "on") != ctx_.autoplay.checked) toggleAutoplay(ctx_);
             return "ok";
         }
+        if (verb == "undo" && w.size() == 1) return undoMove(ctx_) ? "undone" : "nothing";
+        if (verb == "redo" && w.size() == 1) return redoMove(ctx_) ? "redone" : "nothing";
         if (verb == "show" && w.size() == 1) return pileDump(ctx_) + ".";
         if (verb == "score" && w.size() == 1) return "score=" + ctx_.reg.read(reg::Score);
         if (verb == "state" && w.size() == 1) {
