@@ -13,6 +13,7 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -103,6 +104,8 @@ public:
     QGroupBox* grpTimeScores = nullptr;
     QCheckBox* chkShowTime = nullptr;
     QCheckBox* chkShowScore = nullptr;
+    QGroupBox* grpMiss = nullptr;
+    QComboBox* cboMissTime = nullptr;  ///< "Show a miss for"
     QGroupBox* grpShow = nullptr;
     QCheckBox* chkWinningAnimation = nullptr;
     QGroupBox* grpConfirm = nullptr;
