@@ -15,6 +15,7 @@
 #include "engine/input.h"
 #include "engine/player_actions.h"
 #include "engine/new_game.h"
+#include "engine/undo.h"
 
 namespace tessaro::cli {
 namespace {
@@ -143,6 +144,8 @@ private:
             if ((w[1] == "on") != ctx_.autoplay.checked) toggleAutoplay(ctx_);
             return "ok";
         }
+        if (verb == "undo" && w.size() == 1) return undoMove(ctx_) ? "undone" : "nothing";
+        if (verb == "redo" && w.size() == 1) return redoMove(ctx_) ? "redone" : "nothing";
         if (verb == "show" && w.size() == 1) return pileDump(ctx_) + ".";
         if (verb == "score" && w.size() == 1) return "score=" + ctx_.reg.read(reg::Score);
         if (verb == "state" && w.size() == 1) {

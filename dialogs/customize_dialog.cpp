@@ -301,6 +301,21 @@ void CustomizeDialog::buildGeneralPage() {
     readouts->addWidget(chkShowScore);
     column->addWidget(grpTimeScores);
 
+    // How long the two cards of a miss stay face up in the Memory games.
+    grpMiss = groupBox(tabGeneral, "grpMiss", "Memory");
+    cboMissTime = new QComboBox(grpMiss);
+    cboMissTime->setObjectName(QStringLiteral("cboMissTime"));
+    const std::pair<const char*, const char*> missTimes[] = {
+        {"0.2 s", "200"}, {"0.5 s", "500"}, {"1 s", "1000"}, {"2 s", "2000"}, {"until the next click", "Click"}};
+    for (const auto& [caption, value] : missTimes)
+        cboMissTime->addItem(QString::fromLatin1(caption), QString::fromLatin1(value));
+    auto* missRow = new QHBoxLayout(grpMiss);
+    auto* missLabel = new QLabel(QStringLiteral("Show a &miss for:"), grpMiss);
+    missLabel->setBuddy(cboMissTime);
+    missRow->addWidget(missLabel);
+    missRow->addWidget(cboMissTime, 1);
+    column->addWidget(grpMiss);
+
     grpShow = groupBox(tabGeneral, "grpShow", "Show ");
     chkWinningAnimation = checkBox(grpShow, "chkWinningAnimation", "&Winning animation");
     // choice: the hidden box starts ticked, as the winning animations play.
@@ -453,6 +468,8 @@ void CustomizeDialog::showSettings() {
     chkShowTime->setChecked(reg.read(reg::ShowTime) != "N");
     chkShowScore->setChecked(reg.read(reg::ShowScore) != "N");
     chkConfirmQuitGame->setChecked(reg.read(reg::ConfirmQuit) != "N");
+    const int miss = cboMissTime->findData(QString::fromStdString(reg.read(reg::MissShowTime)));
+    cboMissTime->setCurrentIndex(miss >= 0 ? miss : 0);
     QApplication::restoreOverrideCursor();
 }
 
@@ -557,6 +574,9 @@ void CustomizeDialog::okClicked() {
     ini.writeString(pref, "ConfirmQuit", yn(chkConfirmQuit->isChecked()));
     ini.writeString(pref, "ConfirmQuitGame", yn(chkConfirmQuitGame->isChecked()));
     ini.writeString(pref, "Winning_Animation", yn(chkWinningAnimation->isChecked()));
+    const std::string miss = cboMissTime->currentData().toString().toStdString();
+    ini.writeString(pref, "Miss_Show_Time", miss);
+    reg.write(reg::MissShowTime, miss);
 
     // 3. Read-outs and toolbar in the window, the quit confirmation.
     reg.setFlag(reg::ShowTime, chkShowTime->isChecked());

@@ -104,6 +104,8 @@ public:
     QGroupBox* grpTimeScores = nullptr;
     QCheckBox* chkShowTime = nullptr;
     QCheckBox* chkShowScore = nullptr;
+    QGroupBox* grpMiss = nullptr;
+    QComboBox* cboMissTime = nullptr;  ///< "Show a miss for"
     QGroupBox* grpShow = nullptr;
     QCheckBox* chkWinningAnimation = nullptr;
     QGroupBox* grpConfirm = nullptr;

@@ -93,6 +93,7 @@ OpenGameDialog::OpenGameDialog(Context& ctx, QWidget* parent, int screenWidth, b
     openFolder_ = treeNum < 0 ? treeNum : 0;
     chkPreview->setChecked(ini.readString(section::Preference, "Open_Preview_Game", "Y") == "Y");
     chkShowWonLost->setChecked(ini.readString(section::Preference, "Open_Show_Won_Lost", "N") == "Y");
+    chkShowAtStartup->setChecked(ini.readString(section::Preference, "Open_Show_At_Startup", "Y") != "N");
 
     // 3. The sorted game list.
     gameList_ = selectionGameList(ctx_.mainGame);
@@ -120,6 +121,9 @@ OpenGameDialog::OpenGameDialog(Context& ctx, QWidget* parent, int screenWidth, b
         drawPreview(tagOf(tvGames->currentItem()));
     });
     connect(chkShowWonLost, &QCheckBox::toggled, this, [this] { refreshIcons(); });
+    connect(chkShowAtStartup, &QCheckBox::toggled, this, [this](bool on) {
+        settingsFile(ctx_.reg).writeString(section::Preference, "Open_Show_At_Startup", on ? "Y" : "N");
+    });
     connect(Timer1, &QTimer::timeout, this, &OpenGameDialog::timerTick);
     describeSelection();
 }
@@ -252,6 +256,8 @@ void OpenGameDialog::buildWidgets() {
     chkPreview->setObjectName(QStringLiteral("chkPreview"));
     chkShowWonLost = new QCheckBox(QStringLiteral("Show won and lost"), this);
     chkShowWonLost->setObjectName(QStringLiteral("chkShowWonLost"));
+    chkShowAtStartup = new QCheckBox(QStringLiteral("Show at &start-up"), this);
+    chkShowAtStartup->setObjectName(QStringLiteral("chkShowAtStartup"));
 
     auto button = [this](const char* name, const QString& text) {
         auto* b = new QPushButton(text, this);
@@ -280,6 +286,8 @@ void OpenGameDialog::buildWidgets() {
     bottom->addWidget(chkShowWonLost);
     bottom->addSpacing(12);
     bottom->addWidget(chkPreview);
+    bottom->addSpacing(12);
+    bottom->addWidget(chkShowAtStartup);
     bottom->addStretch();
     bottom->addWidget(btnRules);
     bottom->addSpacing(16);

@@ -89,6 +89,7 @@ public:
     QLabel* imgPreview = nullptr;
     QCheckBox* chkPreview = nullptr;
     QCheckBox* chkShowWonLost = nullptr;
+    QCheckBox* chkShowAtStartup = nullptr;  ///< "Show at start-up"
     QPushButton* btnOK = nullptr;
     QPushButton* btnRules = nullptr;
     QPushButton* btnCancel = nullptr;

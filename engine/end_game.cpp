@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/clock.h"
+#include "engine/memory.h"
 #include "engine/score_sheet.h"
 #include "engine/sounds.h"
 
@@ -120,9 +121,14 @@ int endOfGame(Context& ctx) {
     if (ctx.endGame->selectionShowsWonLost()) ctx.endGame->refreshSelectionEntry(ctx.reg.readInt(reg::Game, 0));
     clockTick(ctx);
     ctx.presentation->showClock();
+    // choice: an untouched deal that is left counts for nothing.
+    if (ctx.history.playerMoved)
+        ctx.endGame->gameFinished(ctx.reg.readInt(reg::Game, 0), won, ctx.reg.readInt(reg::Score, 0),
+                                  elapsedFromClockText(ctx.clockText));
     ctx.run.setFlag(Flag::Won, 0);
     ctx.run.setFlag(Flag::GameInProgress, 0);
     ctx.run.setFlag(Flag::GameFinished, 1);
+    ctx.shell->undoStateChanged();
     ctx.mainGame.closeAsked = 0;
     if (won) {
         ctx.shell->busyCursor(false);

@@ -148,8 +148,9 @@ void Executor::filaMove(int card, int row, Outcome& out) {
 }
 
 void Executor::reformStock() {
-    ++ctx_.mainGame.redeals;
+    // The record keeps the counters as they were before the move.
     pushHistory(ctx_);
+    ++ctx_.mainGame.redeals;
     std::string& stock = ctx_.piles.stock(kMazzo);
     std::string& vis = ctx_.piles.stock(kMazzoVis);
     stock.clear();
@@ -200,15 +201,15 @@ bool Executor::stockOperation(std::string_view word, Outcome& out) {
         }
     } else if (stock.empty() || ctx_.P[16] == 6) {
         if (pressOnly()) return false;
-        ++ctx_.mainGame.redeals;
         pushHistory(ctx_);
+        ++ctx_.mainGame.redeals;
         redealt = true;
         out.moved = true;
     }
     if (stock.empty() || redealt) return true;
 
-    if (ctx_.P[50] == 28) ctx_.run.setCounter(Counter::StockTurns, ctx_.run.counter(Counter::StockTurns) + 1);
     pushHistory(ctx_);
+    if (ctx_.P[50] == 28) ctx_.run.setCounter(Counter::StockTurns, ctx_.run.counter(Counter::StockTurns) + 1);
     const PileRef to = word == "Mazzo_Vis" ? kVisRef : kWasteRef;
     const bool animate = switchOn(ctx_, reg::CardsAnimate);
     // choice: a turn count below 1 turns one card, so a click never records a

@@ -36,6 +36,9 @@ public:
     virtual void animationHook(bool installed) = 0;
     /// Closes the main window (after the player asked during the winning animation).
     virtual void closeMainWindow() = 0;
+    /// The position history or the game state changed: what undo and redo
+    /// can do may differ.
+    virtual void undoStateChanged() {}
 };
 
 /// The dialogs and the animation that follow the end of a game.
@@ -52,6 +55,9 @@ public:
     virtual void winningAnimation() = 0;
     /// Opens the game selection dialog ("&Open a game...").
     virtual void openGameSelection() = 0;
+    /// A game the player has moved in has ended, won or not (abandoned games
+    /// end lost): its final score and the seconds it took, for the statistics.
+    virtual void gameFinished(int /*game*/, bool /*won*/, int /*score*/, long /*seconds*/) {}
 };
 
 /// The time of day, as a fraction of a day (0.5 is noon).

@@ -33,7 +33,8 @@ std::string joined(const std::vector<std::string>& parts) {
 
 // Erases `records` records of `perRecord` lines ending `recordsFromEnd`
 // records before the end of the list; what is not there is not removed.
-void eraseRecords(std::vector<std::string>& list, int perRecord, int records, int recordsFromEnd) {
+template <typename Item>
+void eraseRecords(std::vector<Item>& list, int perRecord, int records, int recordsFromEnd) {
     const long total = static_cast<long>(list.size());
     long end = total - static_cast<long>(recordsFromEnd) * perRecord;
     if (end < 0) end = 0;
@@ -42,11 +43,14 @@ void eraseRecords(std::vector<std::string>& list, int perRecord, int records, in
     list.erase(list.begin() + begin, list.begin() + end);
 }
 
+}  // namespace
+
 void eraseFromSide(HistorySide& side, int records, int recordsFromEnd) {
     eraseRecords(side.stock, kStockPiles, records, recordsFromEnd);
     eraseRecords(side.foundations, kFoundations, records, recordsFromEnd);
     eraseRecords(side.rows, kRows, records, recordsFromEnd);
     eraseRecords(side.reserves, kReserves, records, recordsFromEnd);
+    eraseRecords(side.states, 1, records, recordsFromEnd);
     // One log entry per removed record, taken from the same place.
     auto e = entries(side.log);
     for (int i = 0; i < records; ++i) {
@@ -57,14 +61,13 @@ void eraseFromSide(HistorySide& side, int records, int recordsFromEnd) {
     side.log = joined(e);
 }
 
-}  // namespace
-
 void HistorySide::clear() {
     stock.clear();
     foundations.clear();
     rows.clear();
     reserves.clear();
     log.clear();
+    states.clear();
 }
 
 std::string pileLine(const Context& ctx, const std::string& pile) {
@@ -82,8 +85,11 @@ std::string pileLine(const Context& ctx, const std::string& pile) {
     return line;
 }
 
-void pushHistory(Context& ctx) {
-    HistorySide& u = ctx.history.undo;
+void pushHistory(Context& ctx) { appendPosition(ctx, ctx.history.undo); }
+
+void beginAction(Context& ctx) { ++ctx.history.action; }
+
+void appendPosition(Context& ctx, HistorySide& u) {
     for (int i = 0; i < kStockPiles; ++i) u.stock.push_back(pileLine(ctx, ctx.piles.stock(i)));
     // The selection games keep their selection list in Dest1; it is not a position.
     const bool selectionList = ctx.P[39] != 0 || ctx.P[50] == 3 || ctx.P[50] == 4;
@@ -93,9 +99,16 @@ void pushHistory(Context& ctx) {
     for (int i = 0; i < kReserves; ++i) u.reserves.push_back(pileLine(ctx, ctx.piles.appogg(i)));
     if (!u.log.empty()) u.log += ',';
     u.log += std::to_string(ctx.history.nextEntry++);
+    u.states.push_back(RecordState{ctx.reg.read(reg::Score), ctx.mainGame.redeals,
+                                   ctx.run.counter(Counter::StockTurns), ctx.mainGame.moves, ctx.history.action});
+    if (&u == &ctx.history.undo && ctx.history.action != ctx.history.dealAction) ctx.history.playerMoved = true;
+    ctx.shell->undoStateChanged();
 }
 
-void clearRedo(Context& ctx) { ctx.history.redo.clear(); }
+void clearRedo(Context& ctx) {
+    ctx.history.redo.clear();
+    ctx.shell->undoStateChanged();
+}
 
 void dropLastRecords(Context& ctx, int n, bool allowed) {
     if (!allowed) {
@@ -103,6 +116,7 @@ void dropLastRecords(Context& ctx, int n, bool allowed) {
         return;
     }
     if (n > 0) eraseFromSide(ctx.history.undo, n, 0);
+    ctx.shell->undoStateChanged();
 }
 
 void dropRecordBeforeLast(Context& ctx, int n, bool allowed) {
@@ -111,12 +125,14 @@ void dropRecordBeforeLast(Context& ctx, int n, bool allowed) {
         return;
     }
     if (n > 0 && ctx.history.undo.records() > 0) eraseFromSide(ctx.history.undo, n, 1);
+    ctx.shell->undoStateChanged();
 }
 
 void clearHistory(Context& ctx) {
     ctx.history.undo.clear();
     ctx.history.redo.clear();
     ctx.history.nextEntry = 1;
+    ctx.shell->undoStateChanged();
 }
 
 static_assert(kLinesPerRecord == 69, "a position is 69 pile lines");

@@ -62,6 +62,7 @@ bool wasteNeighbour(Context& ctx, int card) {
 // Turns a face-down card up as the automatic face-up step does for one card.
 void turnUp(Context& ctx, int card) {
     pushHistory(ctx);
+    if (normalPlay(ctx.mainGame)) clearRedo(ctx);
     ctx.cards.setFace(card, '1');
     ctx.presentation->drawCard(card, switchOn(ctx, reg::CardsShadowed));
     playSound(ctx, "Face_up", reg::SoundFaceUp);
@@ -258,12 +259,13 @@ bool stockClick(Context& ctx) {
                 moved = executeMove(ctx, 0, "Add_Tableaus_Last");
             }
         } else if (P[341] == 4) {
-            if (normalPlay(ctx.mainGame))
-                ctx.run.setCounter(Counter::StockTurns, ctx.run.counter(Counter::StockTurns) + 1);
-            const bool odd = ctx.run.counter(Counter::StockTurns) % 2 != 0;
-            const std::string word = odd ? "Add_Reserve_1" : "Add_Reserve_2";
+            // The counter goes up once the click is recorded, so that undo
+            // finds it as it was.
+            const int turns = ctx.run.counter(Counter::StockTurns) + (normalPlay(ctx.mainGame) ? 1 : 0);
+            const std::string word = turns % 2 != 0 ? "Add_Reserve_1" : "Add_Reserve_2";
             for (int i = 0; i < 3 && !stock.empty(); ++i)
                 moved |= i == 0 ? executeMove(ctx, 0, word) : executeWithoutRecord(ctx, word);
+            ctx.run.setCounter(Counter::StockTurns, turns);
         } else if (P[291] == 8) {
             bool first = true;
             for (int k = 1; k <= rowsInUse(ctx); ++k) {
@@ -274,12 +276,13 @@ bool stockClick(Context& ctx) {
                 }
             }
         } else if (P[291] == 10) {
-            ctx.run.setCounter(Counter::StockTurns, ctx.run.counter(Counter::StockTurns) + 1);
-            const int start = (ctx.run.counter(Counter::StockTurns) + 1) * 8 - 15;
+            const int turns = ctx.run.counter(Counter::StockTurns) + 1;
+            const int start = (turns + 1) * 8 - 15;
             for (int i = 0; i < 8; ++i) {
                 const std::string word = "Add_Tableau_" + twoDigits(start + i);
                 moved |= i == 0 ? executeMove(ctx, 0, word) : executeWithoutRecord(ctx, word);
             }
+            ctx.run.setCounter(Counter::StockTurns, turns);
         } else if (P[363] != 0) {
             moved = executeMove(ctx, 0, "Mazzo_Waste");
         }
@@ -307,6 +310,7 @@ bool stockClick(Context& ctx) {
 }
 
 bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
+    beginAction(ctx);
     ctx.run.setCounter(Counter::MouseMoveStamp, -1);
     ctx.shell->hidePilesSizeTip();
     if (!ctx.run.isSet(Flag::GameInProgress) || ctx.drag.card != 0) return false;
@@ -373,6 +377,7 @@ void tableMove(Context& ctx, bool leftPressedPile) {
 }
 
 bool tableRelease(Context& ctx, const std::vector<std::string>& candidates) {
+    beginAction(ctx);
     bool moved = false;
     if (ctx.mainGame.stockPressed) {
         moved = executeMove(ctx, 0, "Mazzo_Vis");
@@ -395,6 +400,7 @@ bool tableRelease(Context& ctx, const std::vector<std::string>& candidates) {
 }
 
 bool tableDoubleClick(Context& ctx, const Hit& hit) {
+    beginAction(ctx);
     const bool f = ctx.reg.flag(reg::DoubleClickFoundations);
     const bool r = ctx.reg.flag(reg::DoubleClickTableaus);
     if (!f && !r) return false;

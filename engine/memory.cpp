@@ -140,10 +140,24 @@ bool memoryClick(Context& ctx, int card, int row) {
     return true;
 }
 
+int missShowMs(const Context& ctx) {
+    const std::string choice = ctx.reg.read(reg::MissShowTime);
+    if (choice == "Click") return 0;
+    for (const int ms : {500, 1000, 2000})
+        if (choice == std::to_string(ms)) return ms;
+    return kMemoryStepMs;
+}
+
 void turnBack(Context& ctx) {
     ++ctx.mainGame.missCount;
+    // The miss stays in view as long as the player chose; the cards then turn
+    // back one every 200 ms.
+    const int shown = missShowMs(ctx);
+    bool first = true;
     for (const int card : faceUpGridCards(ctx)) {
-        ctx.presentation->wait(kMemoryStepMs, Wait::Blocking);
+        if (first && shown == 0) ctx.presentation->wait(kMemoryStepMs, Wait::UntilClick);
+        else ctx.presentation->wait(first ? shown : kMemoryStepMs, Wait::Blocking);
+        first = false;
         ctx.cards.setFace(card, '0');
         ctx.presentation->drawCard(card, false);
     }
@@ -252,17 +266,20 @@ void answerCheck(Context& ctx) {
     }
     markCorrectAnswers(ctx);
     refreshScore(ctx);
+    // The marked rows are seen before the score sheet covers them.
+    ctx.presentation->wait(kAnswerPauseMs, Wait::Blocking);
     finishGame(ctx);
 }
 
 int markCorrectAnswers(Context& ctx) {
     const int correct = correctAnswers(ctx);
-    if (correct == 0) return 0;
     for (int j = 0; j < kAnswerRows; ++j) {
         const std::string& dest = ctx.piles.dest(j);
         if (dest.empty()) continue;
         const int answer = cardAt(ctx.piles.fila(j), 0);
+        if (answer == 0) continue;
         if (answer == cardAt(dest, 0) + 52) ctx.presentation->markCard(answer);
+        else ctx.presentation->markWrongCard(answer);
     }
     return correct;
 }

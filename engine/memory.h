@@ -22,6 +22,11 @@ inline constexpr int kConcentration = 39;
 
 /// Milliseconds between two cards turned back, hidden or revealed.
 inline constexpr int kMemoryStepMs = 200;
+/// Forget me not: the marked answers are seen this long before the score sheet.
+inline constexpr int kAnswerPauseMs = 1000;
+/// How long a miss stays on the table before its cards turn back (the
+/// "Show a miss for" choice); 0 for "until the next click".
+int missShowMs(const Context& ctx);
 /// The preview of Forget me not lasts until more than this many seconds have passed.
 inline constexpr int kPreviewSeconds = 10;
 
@@ -67,7 +72,8 @@ void answerCheck(Context& ctx);
 
 /// Forget me not: the number of answer rows whose first card is the twin of
 /// the bottom card of the foundation with the same number, drawing the
-/// highlight frame around each correct card. 0 while any answer row is empty.
+/// highlight frame around each correct card and the wrong-answer mark over
+/// every other answer. 0 while any answer row is empty.
 int markCorrectAnswers(Context& ctx);
 
 }  // namespace tessaro

@@ -69,6 +69,10 @@ int newGame(Context& ctx, int dealFlag, bool animate, int numbering, bool quiet)
         ctx.history.nextEntry = 1;
     }
     clearRedo(ctx);
+    // What the deal records (its autoplay) is not a move of the player.
+    beginAction(ctx);
+    ctx.history.dealAction = ctx.history.action;
+    ctx.history.playerMoved = false;
     ctx.run.setFlag(Flag::GameInProgress, 0);
     regenerateJitter(ctx);
     if (dealFlag == 1) {

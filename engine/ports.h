@@ -10,8 +10,10 @@
 
 namespace tessaro {
 
-/// Busy wait that takes no input / wait that lets the window react.
-enum class Wait { Blocking, Pumping };
+/// Busy wait that takes no input / wait that lets the window react / wait
+/// that takes no input until the player's next click, which ends it and does
+/// nothing else (its milliseconds are not used).
+enum class Wait { Blocking, Pumping, UntilClick };
 
 /// Drawing requests of the engine.
 class Presentation {
@@ -32,6 +34,9 @@ public:
     /// Draws the highlight frame around a card where it lies, on the window
     /// and the back buffer. Does nothing unless a table implements it.
     virtual void markCard(int card) { (void)card; }
+    /// Marks a card as a wrong answer where it lies (a cross over it), on the
+    /// window and the back buffer. Does nothing unless a table implements it.
+    virtual void markWrongCard(int card) { (void)card; }
     /// Redraws the whole table; optionally the background and the deal animation.
     virtual void drawTable(bool background, bool dealAnimation) = 0;
     virtual void showScore() = 0;

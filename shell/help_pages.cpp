@@ -17,10 +17,8 @@ struct Page {
 const char* const kPairsScoring =
     R"(<h3>Scoring</h3>
 <p>The score starts at &minus;52. Every pair found adds 10 points; every miss (two cards that do not
-match) takes 2 points away. The score is shown on the toolbar while you play.</p>
-<h3>Winning</h3>
-<p>The game ends when no face-down card is left. It is won when the final score has reached zero or
-more, so every pair you find quickly makes up for the misses of a longer search.</p>)";
+match) takes 2 points away. The score is shown on the toolbar while you play, and its tool tip
+shows the score to win.</p>)";
 
 const char* const kPairsPlay =
     R"(<h3>The cards</h3>
@@ -47,11 +45,20 @@ visible stock as often as you like.</p>
 <p>Build the four foundations up in suit from Ace to King. The game is won when the stock, the
 visible stock and every row are empty.</p>)"}},
         {3200, {"Memory-Up (4x3)",
-                R"(<p>Twelve cards, six pairs, in a grid of four cards by three rows.</p>)"}},
+                R"(<p>Twelve cards, six pairs, in a grid of four cards by three rows.</p>
+<h3>Winning</h3>
+<p>The game ends when no face-down card is left. It is won with a final score of &minus;4 or more,
+that is with at most six misses.</p>)"}},
         {3201, {"Memory-Up (6x4)",
-                R"(<p>Twenty-four cards, twelve pairs, in a grid of six cards by four rows.</p>)"}},
+                R"(<p>Twenty-four cards, twelve pairs, in a grid of six cards by four rows.</p>
+<h3>Winning</h3>
+<p>The game ends when no face-down card is left. It is won with a final score of 44 or more,
+that is with at most twelve misses.</p>)"}},
         {3202, {"Memory-Up (8x5)",
-                R"(<p>Forty cards, twenty pairs, in a grid of eight cards by five rows.</p>)"}},
+                R"(<p>Forty cards, twenty pairs, in a grid of eight cards by five rows.</p>
+<h3>Winning</h3>
+<p>The game ends when no face-down card is left. It is won with a final score of 108 or more,
+that is with at most twenty misses.</p>)"}},
         {3203, {"Ace-To-King",
                 R"(<h3>The cards</h3>
 <p>Thirteen cards of one deck, one of each rank from Ace to King, are dealt face down.</p>
@@ -65,8 +72,8 @@ again and you start over with the Ace. The cards never move, so remember what yo
 <p>The score starts at &minus;52. Each card of the run counts 15 points and each miss costs 1
 point.</p>
 <h3>Winning</h3>
-<p>The game ends when all thirteen cards are face up, Ace to King. It is won when the final score
-has reached zero or more.</p>)"}},
+<p>The game ends when all thirteen cards are face up, Ace to King, which scores 143 less the misses.
+It is won with a final score of 130 or more, that is with at most thirteen misses.</p>)"}},
         {3204, {"Forget me not",
                 R"(<h3>The cards</h3>
 <p>Ten cards are shown face up in a line at the top of the table. Below them are ten empty answer
@@ -80,7 +87,7 @@ answer rows repeat the order of the hidden line.</p>
 <p>When all ten answer rows hold a card, the hidden cards are shown again and every correct answer
 is marked. Each correct answer row counts 10 points; the score starts at &minus;52.</p>
 <h3>Winning</h3>
-<p>The game is won when the score has reached zero or more, that is with six or more correct
+<p>The game is won with a final score of 28 or more, that is with eight or more correct
 answers.</p>)"}},
         {3205, {"Concentration",
                 R"(<h3>The cards</h3>
@@ -93,8 +100,8 @@ places stay empty. Cards of different ranks are turned face down again after a s
 <p>The score starts at &minus;52. Every pair found adds 7 points; every miss takes 1 point
 away.</p>
 <h3>Winning</h3>
-<p>The game ends when no face-down card is left. It is won when the final score has reached zero or
-more.</p>)"}},
+<p>The game ends when no face-down card is left. It is won with a final score of 104 or more, that
+is with at most twenty-six misses.</p>)"}},
     };
     return kPages;
 }
@@ -116,8 +123,11 @@ QString helpPage(int context) {
         return {};
     }
     QString body = QString::fromUtf8(it->second.body);
-    // The three sizes of Memory-Up share their rules.
-    if (context >= 3200 && context <= 3202) body += QString::fromUtf8(kPairsPlay) + QString::fromUtf8(kPairsScoring);
+    // The three sizes of Memory-Up share their rules; each states its own target.
+    if (context >= 3200 && context <= 3202) {
+        const int winning = body.indexOf(QStringLiteral("<h3>Winning</h3>"));
+        body.insert(winning, QString::fromUtf8(kPairsPlay) + QString::fromUtf8(kPairsScoring));
+    }
     return wrap(QString::fromUtf8(it->second.title), body);
 }
 

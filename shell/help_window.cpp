@@ -1,9 +1,12 @@
 #include "shell/help_window.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "shell/base_form.h"
 
@@ -24,6 +27,20 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     column->addWidget(browser_, 1);
     connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::follow);
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::present() {
+    // Opened from a dialog (the Rules button of the game selection), the help
+    // belongs to that dialog's window, so the dialog does not block it.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* owner = modal && modal != this ? modal : (parentWidget() ? parentWidget()->window() : nullptr);
+    winId();  // the window exists before it is shown, so it can be given its owner
+    if (owner && windowHandle() && owner->windowHandle()) windowHandle()->setTransientParent(owner->windowHandle());
+    show();
+    raise();
+    activateWindow();
 }
 
 void HelpWindow::showContext(int context) {
@@ -34,15 +51,13 @@ void HelpWindow::showContext(int context) {
     }
     context_ = context;
     browser_->setHtml(page);
-    show();
-    raise();
+    present();
 }
 
 void HelpWindow::showContents() {
     context_ = 0;
     browser_->setHtml(helpContentsPage());
-    show();
-    raise();
+    present();
 }
 
 void HelpWindow::follow(const QUrl& link) {

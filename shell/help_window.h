@@ -1,7 +1,7 @@
 #pragma once
 // The program's help: a window showing the pages shipped with the program, a
 // contents page and one rules page per game, found by the help context number
-// of the game (game number + 3000).
+// of the game (game number + 3000). Escape and Ctrl+W close it.
 #include <QString>
 #include <QWidget>
 
@@ -31,6 +31,8 @@ public:
 
 private:
     void follow(const QUrl& link);
+    /// Shows and raises the window, taking input even while a dialog is open.
+    void present();
     QTextBrowser* browser_;
     int context_ = 0;
 };

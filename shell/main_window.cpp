@@ -16,12 +16,14 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "dialogs/statistics_dialog.h"
 #include "engine/autoplay.h"
 #include "engine/clock.h"
 #include "engine/context.h"
 #include "engine/end_game.h"
 #include "engine/new_game.h"
 #include "engine/sounds.h"
+#include "engine/undo.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -39,6 +41,7 @@
 #include "shell/window_end_game.h"
 #include "stores/catalogue.h"
 #include "stores/open_game.h"
+#include "stores/play_statistics.h"
 #include "stores/program_folder.h"
 #include "stores/rules_file.h"
 #include "stores/settings.h"
@@ -215,6 +218,7 @@ void MainWindow::buildMenus() {
     mnuAutoplay = hiddenAction(mnuGame, "mnuAutoplay", QStringLiteral("Au&toplay"));
     mnuAutoplay->setShortcut(QKeySequence(Qt::Key_F7));
     mnuAutoplay->setCheckable(true);
+    mnuStatistics = hiddenAction(mnuGame, "mnuStatistics", QStringLiteral("&Statistics..."));
     mnuPause = hiddenAction(mnuGame, "mnuPause", QStringLiteral("P&ause"));
     mnuInsertBookmark = hiddenAction(mnuGame, "mnuInsertBookmark", QStringLiteral("Insert &bookmark"));
     mnuGoToBookmark = hiddenAction(mnuGame, "mnuGoToBookmark", QStringLiteral("Go &to bookmark"));
@@ -267,6 +271,9 @@ void MainWindow::buildMenus() {
     connect(mnuRules, &QAction::triggered, this, &MainWindow::rulesHelp);
     connect(mnuContents, &QAction::triggered, this, &MainWindow::helpContents);
     connect(mnuAbout, &QAction::triggered, this, &MainWindow::aboutBox);
+    connect(mnuStatistics, &QAction::triggered, this, &MainWindow::statisticsCommand);
+    connect(mnuUndo, &QAction::triggered, this, &MainWindow::undoCommand);
+    connect(mnuRedo, &QAction::triggered, this, &MainWindow::redoCommand);
 }
 
 QToolButton* MainWindow::toolButton(QWidget* bar, const char* name, const QString& text, const char* glyph, int w,
@@ -451,6 +458,12 @@ void MainWindow::buildHiddenPanels() {
         part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         status->addWidget(part, 1);
     }
+    // The status line's first part shows the score with the score to win.
+    auto* scorePart = pnlStatusBar->findChild<QFrame*>(QStringLiteral("pnlStatusBar1"));
+    lblStatusScore = new QLabel(scorePart);
+    lblStatusScore->setObjectName(QStringLiteral("lblStatusScore"));
+    (new QHBoxLayout(scorePart))->setContentsMargins(4, 0, 4, 0);
+    scorePart->layout()->addWidget(lblStatusScore);
     pnlStatusBar->hide();
 }
 
@@ -642,6 +655,8 @@ InitResult MainWindow::initialise() {
     writeVersionMarker();
     // 20. Files of earlier installations.
     removeOldFiles();
+    // The player's statistics, with the won and lost marks they give.
+    loadStatistics();
     // 21. Working values.
     ctx_.mainGame.stockPressed = 0;
     ctx_.mainGame.lowestDrawnBottom = 0;
@@ -807,8 +822,11 @@ void MainWindow::activated() {
         repaint();
         updateScoreFile(ctx_);
         // The news windows of the original program have no counterpart here.
+        // The player may have asked for the remembered game at once.
+        const bool offered =
+            settingsFile(ctx_.reg).readString(section::Preference, "Open_Show_At_Startup", "Y") != "N";
         const bool chosen = env_.startGame >= 0 ? openStartGame()
-                                                : !statisticsPresent(ctx_.reg) && openGameCommand();
+                                                : offered && !statisticsPresent(ctx_.reg) && openGameCommand();
         // Without a choice (the selection cancelled, or not shown at all) the
         // remembered game is dealt, so the player never faces an empty table.
         if (!chosen && !ctx_.run.isSet(Flag::GameInProgress) && ctx_.reg.readInt(reg::Game, -1) >= 0)
@@ -1070,19 +1088,83 @@ void MainWindow::setToolbarGlyphs(bool enabled) {
 void MainWindow::setUndoGlyphs(bool enabled) {
     if (enabled == undoEnabled_) return;
     undoEnabled_ = enabled;
-    const QPixmap undo = picture(enabled ? "TB_UNDO" : "TB_UNDO_DIS");
-    const QPixmap redo = picture(enabled ? "TB_REDO" : "TB_REDO_DIS");
-    const QPixmap undoL = picture(enabled ? "TBL_UNDO" : "TBL_UNDO_DIS");
-    const QPixmap redoL = picture(enabled ? "TBL_REDO" : "TBL_REDO_DIS");
-    for (QToolButton* b : {tbUndoL, tb1Undo})
-        if (!undo.isNull()) b->setIcon(QIcon(undo));
-    for (QToolButton* b : {tbRedoL, tb1Redo})
-        if (!redo.isNull()) b->setIcon(QIcon(redo));
-    if (!undoL.isNull()) tbUndo->setIcon(QIcon(undoL));
-    if (!redoL.isNull()) tbRedo->setIcon(QIcon(redoL));
-    for (QToolButton* b : {tbUndo, tbUndoL, tb1Undo, tbRedo, tbRedoL, tb1Redo}) b->setEnabled(enabled);
-    mnuUndo->setEnabled(enabled);
-    mnuRedo->setEnabled(enabled);
+    showUndoState();
+}
+
+void MainWindow::showUndoState() {
+    // Until a game is dealt the commands show whether the player may undo at
+    // all; from then on each shows whether it can act now.
+    const bool undoOn = undoEnabled_ && (!historyKnown_ || canUndo(ctx_));
+    const bool redoOn = undoEnabled_ && (!historyKnown_ || canRedo(ctx_));
+    // One command: its glyphs (enabled or "_DIS"), its buttons and menu entry.
+    auto show = [](bool on, bool& shown, const std::string& glyph, std::initializer_list<QToolButton*> small,
+                   QToolButton* large, QAction* entry) {
+        if (on == shown) return;
+        shown = on;
+        const QPixmap picSmall = picture("TB_" + glyph + (on ? "" : "_DIS"));
+        const QPixmap picLarge = picture("TBL_" + glyph + (on ? "" : "_DIS"));
+        for (QToolButton* b : small)
+            if (!picSmall.isNull()) b->setIcon(QIcon(picSmall));
+        if (!picLarge.isNull()) large->setIcon(QIcon(picLarge));
+        for (QToolButton* b : small) b->setEnabled(on);
+        large->setEnabled(on);
+        entry->setEnabled(on);
+    };
+    show(undoOn, undoShown_, "UNDO", {tbUndoL, tb1Undo}, tbUndo, mnuUndo);
+    show(redoOn, redoShown_, "REDO", {tbRedoL, tb1Redo}, tbRedo, mnuRedo);
+}
+
+void MainWindow::loadStatistics() {
+    stats_ = std::make_unique<PlayStatistics>(PlayStatistics::defaultPath(ctx_.reg));
+    if (stats_->load() == StatisticsLoad::KeptAside)
+        env_.dialogs->info("The statistics file could not be read. It has been kept as\n" +
+                           (stats_->keptAside().empty() ? stats_->path() : stats_->keptAside()) +
+                           "\nand the statistics start afresh.");
+    for (const auto& [game, s] : stats_->games()) {
+        if (s.won > 0) ctx_.mainGame.recordResult(game, true);
+        else if (s.lost > 0) ctx_.mainGame.recordResult(game, false);
+    }
+}
+
+void MainWindow::recordGame(int game, bool won, int score, long seconds) {
+    if (!stats_) return;
+    stats_->record(game, won, score, seconds);
+    if (!stats_->save()) env_.dialogs->info("The statistics could not be saved in\n" + stats_->path());
+}
+
+void MainWindow::statisticsCommand() {
+    if (!stats_) return;
+    std::vector<std::pair<int, QString>> games;
+    for (std::size_t i = 0; i < ctx_.mainGame.lines().size(); ++i) {
+        const int game = ctx_.mainGame.gameAt(static_cast<int>(i));
+        if (game >= 0) games.emplace_back(game, QString::fromStdString(ctx_.mainGame.name(game)));
+    }
+    auto reset = [this](int game) {
+        const std::string name = ctx_.mainGame.name(game);
+        if (!env_.dialogs->confirm("Reset the statistics of " + name + "?")) return false;
+        stats_->reset(game);
+        ctx_.mainGame.forgetResult(game);
+        if (!stats_->save()) env_.dialogs->info("The statistics could not be saved in\n" + stats_->path());
+        if (env_.selection) env_.selection->refreshEntry(game);
+        return true;
+    };
+    dialogs::StatisticsDialog dialog(*stats_, games, ctx_.reg.readInt(reg::Game, 0), reset, this);
+    env_.dialogs->runModal(dialog);
+}
+
+void MainWindow::undoStateChanged() {
+    historyKnown_ = true;
+    showUndoState();
+}
+
+void MainWindow::undoCommand() {
+    if (undoMove(ctx_)) table_->update();
+    showUndoState();
+}
+
+void MainWindow::redoCommand() {
+    if (redoMove(ctx_)) table_->update();
+    showUndoState();
 }
 
 void MainWindow::clockTimerTick() {
@@ -1091,7 +1173,17 @@ void MainWindow::clockTimerTick() {
     updatePreviewGauge(ctx_, pnlGauge_Memory);
 }
 
-void MainWindow::showScoreText() { lblScore->setText(QString::fromStdString(ctx_.reg.read(reg::Score))); }
+void MainWindow::showScoreText() {
+    const QString score = QString::fromStdString(ctx_.reg.read(reg::Score));
+    lblScore->setText(score);
+    // Games that are won by reaching a score (rule parameter 49) show it.
+    const bool target = ctx_.P[49] != 0;
+    const QString toWin = QString::number(ctx_.P[49]);
+    lblScore->setToolTip(target ? QStringLiteral("Score to win: %1").arg(toWin) : QString());
+    pnlScore->setToolTip(lblScore->toolTip());
+    lblStatusScore->setText(target ? QStringLiteral("Score %1 \u00b7 to win %2").arg(score, toWin)
+                                   : QStringLiteral("Score %1").arg(score));
+}
 void MainWindow::showClockText() { lblTempo->setText(QString::fromStdString(ctx_.clockText)); }
 
 // --------------------------------------------------------------- commands

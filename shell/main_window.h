@@ -22,6 +22,7 @@ class QWidget;
 
 namespace tessaro {
 struct Context;
+class PlayStatistics;
 }
 
 namespace tessaro::shell {
@@ -69,6 +70,8 @@ public:
     void setToolbarGlyphs(bool autoplayEnabled);
     /// Undo and redo commands' enabled state, with their glyphs.
     void setUndoGlyphs(bool enabled);
+    /// Undo and redo each enabled only when they can act in the current game.
+    void showUndoState();
     /// One tick of Timer1.
     void clockTimerTick();
     /// The score read-out from the register.
@@ -88,6 +91,14 @@ public:
     void helpContents();
     void aboutBox();
     void customizeCommand();
+    void undoCommand();
+    void redoCommand();
+    /// "&Statistics...": the counts of the current game, any game selectable.
+    void statisticsCommand();
+    /// Counts a finished game and saves the statistics.
+    void recordGame(int game, bool won, int score, long seconds);
+    /// The player's statistics as read at start-up and kept since.
+    PlayStatistics& statistics() const { return *stats_; }
     /// Makes a game the current one and deals it (catalogue's open game).
     bool openGame(int game, const std::string& name, const std::string& player, int newGameArgument, bool remember);
 
@@ -101,6 +112,7 @@ public:
     void prepareTable() override;
     void animationHook(bool installed) override;
     void closeMainWindow() override;
+    void undoStateChanged() override;
 
     // --- for the table and for tests
     TableArea* table() const { return table_; }
@@ -147,6 +159,7 @@ private:
     void writeVersionMarker();
     void enableNewGameControls();
     void minimumSizeRule();
+    void loadStatistics();
     QAction* hiddenAction(QMenu* menu, const char* name, const QString& caption);
     /// The keys desktop players expect beside those the rules give (Ctrl+N,
     /// Ctrl+Shift+Z, Ctrl+Q, F11), full screen, the read-outs' accessible
@@ -159,6 +172,7 @@ private:
     TableArea* table_ = nullptr;
     std::unique_ptr<WindowPresentation> presentation_;
     std::unique_ptr<WindowEndGame> endGame_;
+    std::unique_ptr<PlayStatistics> stats_;
     QWidget* central_ = nullptr;
     HelpWindow* help_ = nullptr;
     QString helpFile_;
@@ -169,6 +183,9 @@ private:
     bool flat_ = true;
     bool autoplayEnabled_ = true;
     bool undoEnabled_ = true;
+    bool undoShown_ = true;
+    bool redoShown_ = true;
+    bool historyKnown_ = false;  ///< a game has been dealt: undo follows its history
     bool filterInstalled_ = false;
     bool closed_ = false;
     bool fullFromMaximized_ = false;  ///< the window was maximised when full screen began
@@ -186,6 +203,7 @@ public:
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
     QAction* mnuAutoplay = nullptr;
+    QAction* mnuStatistics = nullptr;
     QAction* mnuCustomize = nullptr;
     QAction* mnuRules = nullptr;
     QAction* mnuContents = nullptr;
@@ -217,6 +235,7 @@ public:
     QLabel* lblPilesSize = nullptr;
     QFrame* pnlGauge_Memory = nullptr;
     QFrame* pnlStatusBar = nullptr;
+    QLabel* lblStatusScore = nullptr;
     QTimer* Timer1 = nullptr;
     QMenu* popTB = nullptr;
     QMenu* popTime = nullptr;

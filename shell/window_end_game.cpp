@@ -57,6 +57,10 @@ void WindowEndGame::winningAnimation() {
 
 void WindowEndGame::openGameSelection() { w_.openGameCommand(); }
 
+void WindowEndGame::gameFinished(int game, bool won, int score, long seconds) {
+    w_.recordGame(game, won, score, seconds);
+}
+
 bool WindowEndGame::selectionShowsWonLost() { return w_.selection() && w_.selection()->showsWonLost(); }
 
 void WindowEndGame::refreshSelectionEntry(int game) {

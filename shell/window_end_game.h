@@ -23,6 +23,8 @@ public:
     /// `Winning_Animations_Time` seconds, with the focus on the table.
     void winningAnimation() override;
     void openGameSelection() override;
+    /// Counts the game in the player's statistics.
+    void gameFinished(int game, bool won, int score, long seconds) override;
 
     /// The name and duration the last animation ran with (for the read-outs of tests).
     const std::string& lastAnimation() const { return lastName_; }

@@ -48,6 +48,9 @@ void WindowPresentation::invertCard(int card, bool selected) {
 void WindowPresentation::showJokerCaption(int foundation, int suit, int rank) {
     if (auto* v = cards(w_)) v->showJokerCaption(foundation, suit, rank);
 }
+void WindowPresentation::markWrongCard(int card) {
+    if (auto* v = cards(w_)) v->markWrongCard(card);
+}
 void WindowPresentation::markCard(int card) {
     if (auto* v = cards(w_)) v->markCard(card);
 }

@@ -23,6 +23,7 @@ public:
     void invertCard(int card, bool selected) override;
     void showJokerCaption(int foundation, int suit, int rank) override;
     void markCard(int card) override;
+    void markWrongCard(int card) override;
 
 private:
     MainWindow& w_;

@@ -55,6 +55,8 @@ public:
     void recordResult(int game, bool won);
     /// NotPlayed until a game of that number has ended in this run.
     GameResult result(int game) const;
+    /// Forgets how a game ended (its statistics were reset).
+    void forgetResult(int game) { results_.erase(game); }
 
     // --- working values of the current game (the pile positions and the
     // small-screen state live in Context::layout)

@@ -123,6 +123,7 @@ inline constexpr Field DoubleClickFoundations{249, 1};
 inline constexpr Field DoubleClickTableaus{251, 1};
 inline constexpr Field SoundRedealQuiet{252, 1};
 inline constexpr Field ShowPartialHidden{255, 1};
+inline constexpr Field MissShowTime{300, 5};  ///< "200", "500", "1000", "2000" ms or "Click"
 inline constexpr Field ProgramFolder{501, 200};
 }  // namespace reg
 

@@ -52,6 +52,7 @@ constexpr TextSetting kTextSettings[] = {
     {"DoubleClick_To_Foundations", "Y", reg::DoubleClickFoundations},
     {"DoubleClick_To_Tableaus", "N", reg::DoubleClickTableaus},
     {"Show_Partial_Hidden_Card", "Y", reg::ShowPartialHidden},
+    {"Miss_Show_Time", "200", reg::MissShowTime},
 };
 
 // Integer settings copied into the register in their shortest form.

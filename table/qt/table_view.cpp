@@ -566,6 +566,22 @@ void TableView::renderOverlays() {
         drawHighlightMark(back_, QRect(r.left, r.top + scroll(), r.right - r.left, r.bottom - r.top), markStyle_.mark,
                           markColour);
     }
+    // Wrong answers: a red cross from corner to corner, outlined in white so
+    // that it shows on red and black cards alike.
+    for (int card : wrongMarked_) {
+        if (hidden_.count(card)) continue;
+        const auto place = cardPlace(ctx_, card);
+        if (!place) continue;
+        const CardRect r = place->rect;
+        const QRectF box = QRectF(r.left, r.top + scroll(), r.right - r.left, r.bottom - r.top).adjusted(8, 8, -8, -8);
+        QPainter p(&back_);
+        p.setRenderHint(QPainter::Antialiasing);
+        for (const auto& [colour, width] : {std::pair{QColor(Qt::white), 9.0}, std::pair{QColor(200, 0, 0), 5.0}}) {
+            p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(box.topLeft(), box.bottomRight());
+            p.drawLine(box.topRight(), box.bottomLeft());
+        }
+    }
     // Joker captions above their foundations.
     captions_.reset();
     for (const auto& [f, suitRank] : jokerCaptions_) {
@@ -606,6 +622,13 @@ void TableView::markCard(int card) {
     markStyle_.mark = mark >= 1 && mark <= 5 ? mark : 1;
     markStyle_.colourIndex = ctx_.mainGame.highlightColour;
     marked_.insert(card);
+    renderTable();
+    refreshWindow();
+}
+
+void TableView::markWrongCard(int card) {
+    if (!CardTable::valid(card)) return;
+    wrongMarked_.insert(card);
     renderTable();
     refreshWindow();
 }
@@ -732,6 +755,7 @@ void TableView::drawTable(bool background, bool dealAnimation) {
     ctx_.layout.scroll = 0;
     peekCard_ = 0;
     marked_.clear();
+    wrongMarked_.clear();
     // Every drawing pass ends with a whole render, which also notes the
     // lowest drawn bottom.
     drawTableBody(background, dealAnimation);
@@ -825,7 +849,56 @@ void TableView::drawTableBody(bool background, bool dealAnimation) {
     refreshWindow();
 }
 
-void TableView::wait(int ms, Wait how) { pause(ms, how); }
+namespace {
+
+// While a miss waits for the next click, the player's input goes nowhere;
+// the first press (and its release) ends the wait.
+class ClickCatcher : public QObject {
+public:
+    bool pressed = false;
+    bool released = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            pressed = true;
+            return true;
+        case QEvent::MouseButtonRelease:
+            released = pressed;
+            return true;
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+}  // namespace
+
+void TableView::wait(int ms, Wait how) {
+    if (how == Wait::UntilClick) {
+        repaint();
+        ClickCatcher catcher;
+        qApp->installEventFilter(&catcher);
+        // choice: a table that is no longer shown (the window closing) ends
+        // the wait as a click would.
+        // Sleeps until the next event arrives; never spins.
+        while (!catcher.released && isVisible())
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        qApp->removeEventFilter(&catcher);
+        return;
+    }
+    pause(ms, how);
+}
 
 void TableView::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -120,6 +120,7 @@ public:
     void invertCard(int card, bool selected) override;
     void showJokerCaption(int foundation, int suit, int rank) override;
     void markCard(int card) override;
+    void markWrongCard(int card) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -205,6 +206,7 @@ private:
     int peekCard_ = 0;
     std::string pressedPile_;
     std::set<int> marked_;
+    std::set<int> wrongMarked_;  ///< wrong answers, crossed out
     HighlightStyle markStyle_{1, 0};
     std::map<int, std::pair<int, int>> jokerCaptions_;  // foundation -> (suit, rank)
     JokerCaptions captions_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "engine/autoplay.h"
@@ -22,9 +23,11 @@ public:
     }
     void flyCard(int card, PileRef to) override { log_.add("fly " + card3(card) + " " + pileName(to)); }
     void markCard(int card) override { log_.add("mark " + card3(card)); }
+    void markWrongCard(int card) override { log_.add("cross " + card3(card)); }
     void drawTable(bool background, bool) override { log_.add(background ? "table with background" : "table"); }
     void wait(int ms, Wait how) override {
-        log_.add("wait " + std::to_string(ms) + (how == Wait::Blocking ? " blocking" : " pumping"));
+        log_.add("wait " + std::to_string(ms) +
+                 (how == Wait::Blocking ? " blocking" : how == Wait::Pumping ? " pumping" : " until click"));
     }
 
 private:
@@ -103,6 +106,24 @@ TEST(MemoryPairs, SameRankButNotTheTwinIsAMissTurnedBackCardByCard) {
     t.click(57, 0);
     EXPECT_EQ(t.ctx.mainGame.missCount, 2);
     EXPECT_EQ(t.score(), -56);  // each miss costs 2
+}
+
+TEST(MemoryPairs, AMissStaysInViewAsLongAsChosen) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1000", "wait 1000 blocking"}, {"2000", "wait 2000 blocking"}, {"Click", "wait 200 until click"},
+        {"", "wait 200 blocking"}, {"750", "wait 200 blocking"}};
+    for (const auto& [choice, firstWait] : cases) {
+        SCOPED_TRACE(choice);
+        MemoryTable t(kPairs, 1);
+        t.ctx.reg.write(reg::MissShowTime, choice);
+        setPile(t.ctx, "Fila1", down({5, 18}));
+        t.click(18, 0);
+        t.log.lines.clear();
+        ASSERT_TRUE(t.click(5, 0));
+        // Only the first card waits the chosen time; the second follows 200 ms later.
+        EXPECT_EQ(t.entries("wait"), (Lines{firstWait, "wait 200 blocking"}));
+        EXPECT_FALSE(t.faceUp(5));
+    }
 }
 
 TEST(MemoryPairs, ClicksOnFaceUpCardsGapsAndOtherRowsChangeNothing) {
@@ -416,6 +437,22 @@ TEST(MemoryForgetMeNot, FillingTheTenthAnswerRowShowsMarksScoresAndEnds) {
     EXPECT_EQ(s.misses, 3);
     EXPECT_EQ(s.missesProduct, 0);
     EXPECT_EQ(s.total, "18");
+}
+
+TEST(MemoryForgetMeNot, WrongAnswersAreCrossedAndSeenBeforeTheScoreSheet) {
+    ForgetMeNot t;
+    t.tick(11);
+    const int answers[10] = {66, 57, 80, 89, 87, 58, 54, 55, 92, 95};  // two swapped, three rotated
+    for (int j = 0; j < 10; ++j) tryDrop(t.ctx, answers[j], "Fila" + std::to_string(j + 1), false);
+    EXPECT_EQ(t.entries("cross"), (Lines{"cross 066", "cross 057", "cross 055", "cross 092", "cross 095"}));
+    EXPECT_EQ(t.entries("mark").size(), 5u);
+    const auto& lines = t.log.lines;
+    const auto pause = std::find(lines.begin(), lines.end(), "wait 1000 blocking");
+    const auto sheet = std::find(lines.begin(), lines.end(), "sheet lost");
+    const auto lastCross = std::find(lines.begin(), lines.end(), "cross 095");
+    ASSERT_NE(pause, lines.end());
+    EXPECT_LT(lastCross, pause);
+    EXPECT_LT(pause, sheet);
 }
 
 TEST(MemoryForgetMeNot, AnswerRowsTakeOneCardAndScatterRowsNone) {
