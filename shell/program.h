@@ -1,0 +1,22 @@
+#pragma once
+// The program's run from the program folder to the end of its message loop:
+// one copy per data folder, start-up, SIGTERM and SIGINT handled like a
+// closed window. The game's main routine and the tests' child program share
+// it.
+#include <QString>
+#include <functional>
+
+namespace tessaro::shell {
+
+class Startup;
+
+struct ProgramRun {
+    QString programFolder;  ///< with a trailing "/"
+    /// Runs after a successful start-up, before the message loop.
+    std::function<void(Startup&)> started;
+};
+
+/// Runs the program; the exit status of the process.
+int runProgram(const ProgramRun& run);
+
+}  // namespace tessaro::shell

@@ -1,0 +1,63 @@
+#include "shell/termination_signals.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QSocketNotifier>
+#include <QWidget>
+#include <csignal>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace tessaro::shell {
+
+namespace {
+
+int pipeFds[2] = {-1, -1};
+
+extern "C" void onTerminationSignal(int signal) {
+    // Only async-signal-safe calls here. The default action comes back, so a
+    // second signal ends a program that no longer responds.
+    std::signal(signal, SIG_DFL);
+    const char byte = static_cast<char>(signal);
+    [[maybe_unused]] const auto n = ::write(pipeFds[1], &byte, 1);
+}
+
+}  // namespace
+
+TerminationSignals::TerminationSignals(std::function<void()> end, QObject* parent)
+    : QObject(parent), end_(std::move(end)) {
+    if (pipeFds[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pipeFds) != 0) return;
+    notifier_ = new QSocketNotifier(pipeFds[0], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] {
+        char byte = 0;
+        [[maybe_unused]] const auto n = ::read(pipeFds[0], &byte, 1);
+        notifier_->setEnabled(false);
+        if (end_) end_();
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+TerminationSignals::~TerminationSignals() {
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
+}
+
+void closeOpenDialogs() {
+    // Innermost first: each one closed lets the loop below it return.
+    for (int guard = 0; guard < 32; ++guard) {
+        QWidget* top = QApplication::activePopupWidget();
+        if (!top) top = QApplication::activeModalWidget();
+        if (!top) return;
+        if (auto* dialog = qobject_cast<QDialog*>(top)) dialog->reject();
+        else top->close();
+    }
+}
+
+}  // namespace tessaro::shell
