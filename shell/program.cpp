@@ -38,6 +38,7 @@ int runProgram(const ProgramRun& run) {
     };
     TerminationSignals endOnSignal([&] {
         endAsked = true;
+        closeDialogsFromNowOn();
         closeOpenDialogs();
         // The nested loops of the closed dialogs return first.
         if (started) QTimer::singleShot(0, qApp, closeWindow);

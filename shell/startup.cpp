@@ -41,6 +41,9 @@ Startup::Startup(ShellEnvironment env) : env_(std::move(env)) {
 }
 
 bool Startup::guardDataFolder() {
+    // The lock lies in the data folder, made here as the main
+    // initialisation makes it (which checks it again).
+    if (env_.singleInstance) prepareDataFolder(ctx_.reg);
     const std::string dataFolder = std::filesystem::path(settingsPath(ctx_.reg)).parent_path().string();
     if (env_.singleInstance) {
         guard_ = std::make_unique<InstanceGuard>(QString::fromStdString(dataFolder));

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
+#include <QPointer>
+#include <QTimer>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <csignal>
@@ -47,6 +49,36 @@ TerminationSignals::TerminationSignals(std::function<void()> end, QObject* paren
 TerminationSignals::~TerminationSignals() {
     std::signal(SIGTERM, SIG_DFL);
     std::signal(SIGINT, SIG_DFL);
+}
+
+namespace {
+
+// Rejects every modal dialog as soon as it shows: the close steps may still
+// ask (the score sheet of a game ended by the close), and nobody answers.
+class DialogCloser : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* dialog = qobject_cast<QDialog*>(watched);
+            if (dialog && dialog->isModal()) {
+                QPointer<QDialog> guarded(dialog);
+                QTimer::singleShot(0, dialog, [guarded] {
+                    if (guarded) guarded->reject();
+                });
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void closeDialogsFromNowOn() {
+    static DialogCloser* closer = nullptr;
+    if (closer) return;
+    closer = new DialogCloser;
+    closer->setParent(qApp);
+    qApp->installEventFilter(closer);
 }
 
 void closeOpenDialogs() {

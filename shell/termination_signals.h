@@ -29,4 +29,8 @@ private:
 /// that the nested message loops they run return.
 void closeOpenDialogs();
 
+/// From now on every modal dialog that opens is closed at once (rejected):
+/// the program is ending and nobody is there to answer.
+void closeDialogsFromNowOn();
+
 }  // namespace tessaro::shell
