@@ -7,7 +7,8 @@
 //
 // TESSARO_MONKEY_SECONDS sets the time for the whole run (default 40),
 // TESSARO_MONKEY_SEED the seed (default: from the clock), TESSARO_MONKEY_GAME
-// one game alone, TESSARO_MONKEY_MINIMISE_SECONDS the time for shortening a
+// one game alone, TESSARO_MONKEY_SHOT a file for the window's picture at a
+// picture finding, TESSARO_MONKEY_MINIMISE_SECONDS the time for shortening a
 // finding's event list (default 60), TESSARO_MONKEY_VERBOSE=1 names slow events.
 #include <gtest/gtest.h>
 
@@ -205,6 +206,8 @@ private:
             const QRgb shown = view->grab(QRect(at, QSize(1, 1))).toImage().pixel(0, 0) & 0xFFFFFF;
             // A card the player selected is shown inverted.
             if (shown == want || shown == (~want & 0xFFFFFF)) continue;
+            if (const QByteArray shot = qgetenv("TESSARO_MONKEY_SHOT"); !shot.isEmpty())
+                w().grab().save(QString::fromLocal8Bit(shot));
             char text[160];
             std::snprintf(text, sizeof text, "card %d (%s) on %s: the window shows #%06x, its picture has #%06x", card,
                           up ? "face up" : "face down", place->pile.c_str(), shown, want);
