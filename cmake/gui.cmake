@@ -1,6 +1,6 @@
 # The Qt side: table drawing, shell, dialogs and the Qt stand-ins of the
 # platform layer, the game executable and the resource library.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Gui)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Gui Network)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
 
@@ -12,7 +12,7 @@ file(GLOB GUI_SOURCES CONFIGURE_DEPENDS
 list(FILTER GUI_SOURCES EXCLUDE REGEX ".*/shell/main\\.cpp$")
 add_library(tessaro_gui STATIC ${GUI_SOURCES} ${CMAKE_SOURCE_DIR}/platform/qt/qt_anchor.cpp)
 set_target_properties(tessaro_gui PROPERTIES AUTOMOC ON)
-target_link_libraries(tessaro_gui PUBLIC tessaro_core Qt6::Widgets Qt6::Gui PkgConfig::SDL2)
+target_link_libraries(tessaro_gui PUBLIC tessaro_core Qt6::Widgets Qt6::Gui Qt6::Network PkgConfig::SDL2)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/shell/main.cpp)
   add_executable(tessaro ${CMAKE_SOURCE_DIR}/shell/main.cpp)

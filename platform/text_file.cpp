@@ -1,11 +1,16 @@
 #include "platform/text_file.h"
 
 #include <atomic>
+#include <cerrno>
+#include <cstdio>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tessaro {
 
@@ -60,6 +65,43 @@ std::string uniqueTempPath(const std::string& folder, std::string_view prefix) {
     return {};
 }
 
+bool writeFileDurably(const std::string& path, std::string_view content) {
+    // choice: the file is written through the system's own calls so that it
+    // can be flushed to the disk before anyone renames it into place; a
+    // rename published before the data is on the disk can leave an empty
+    // file after a crash or power cut.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const char* data = content.data();
+    std::size_t left = content.size();
+    bool ok = true;
+    while (ok && left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) ok = false;
+        else {
+            data += n;
+            left -= static_cast<std::size_t>(n);
+        }
+    }
+    if (ok && ::fsync(fd) != 0) ok = false;
+    if (::close(fd) != 0) ok = false;
+    return ok;
+}
+
+bool renameDurably(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) != 0) return false;
+    // The folder holds the new name: flushing it makes the rename itself last.
+    std::string dir = fs::path(to).parent_path().string();
+    if (dir.empty()) dir = ".";
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return true;
+}
+
 bool replaceFile(const std::string& path, std::string_view content) {
     const fs::path target(path);
     fs::path dir = target.parent_path();
@@ -70,24 +112,30 @@ bool replaceFile(const std::string& path, std::string_view content) {
     }
     const std::string tmp = uniqueTempPath(dir.empty() ? "." : dir.string(), "." + target.filename().string() + ".");
     if (tmp.empty()) return false;
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    fs::rename(tmp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(tmp, ignored);
+    if (!writeFileDurably(tmp, content) || !renameDurably(tmp, path)) {
+        fs::remove(tmp, ec);
         return false;
     }
     return true;
+}
+
+bool isTemporaryName(std::string_view name) {
+    const auto endsWith = [&](std::string_view s) {
+        return name.size() >= s.size() && name.substr(name.size() - s.size()) == s;
+    };
+    if (!endsWith(".tmp")) return false;
+    return (name.size() > 5 && name.front() == '.') || name.substr(0, 3) == "rpl";
+}
+
+int removeTemporaryFiles(const std::string& folder) {
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code fe;
+        if (!it->is_regular_file(fe) || !isTemporaryName(it->path().filename().string())) continue;
+        if (fs::remove(it->path(), fe)) ++removed;
+    }
+    return removed;
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {

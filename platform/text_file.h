@@ -19,10 +19,28 @@ std::vector<std::string> splitLines(std::string_view text);
 std::string lineEndingOf(std::string_view text);
 
 /// Writes content to a temporary file in the target's folder and renames it
-/// over path, so readers see either the old file or the whole new one. The
+/// over path, so readers see either the old file or the whole new one; the
+/// new text is on the disk before the rename publishes it. The
 /// folder is created when missing. False (and no temporary file left) when
 /// any step fails.
 bool replaceFile(const std::string& path, std::string_view content);
+
+/// Writes content to path (created or emptied) and flushes it to the disk;
+/// false when any step fails.
+bool writeFileDurably(const std::string& path, std::string_view content);
+
+/// Renames from over to and flushes the folder, so the new name survives a
+/// crash; false when the rename fails.
+bool renameDurably(const std::string& from, const std::string& to);
+
+/// True for the names of the temporary files replaceFile and the score file
+/// update write beside their targets (".NAME.*.tmp", "rpl*.tmp").
+bool isTemporaryName(std::string_view name);
+
+/// Removes the temporary files a write cut short by the end of the program
+/// left in folder; returns how many. Only safe while no other copy of the
+/// program writes there.
+int removeTemporaryFiles(const std::string& folder);
 
 /// A name for a new temporary file in folder, starting with prefix, that does
 /// not exist yet; empty when none could be found.

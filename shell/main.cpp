@@ -1,63 +1,15 @@
 // The Tessaro program: start-up, then the message loop until the main window
 // closes.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QApplication>
-#include <QMessageBox>
-#include <QSocketNotifier>
-#include <QTimer>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 
 #include "platform/paths.h"
-#include "shell/startup.h"
+#include "shell/program.h"
 #include "shell/version.h"
-#include "stores/program_folder.h"
 
 namespace {
-
-// Written by the signal handler, read by the message loop.
-int signalPipe[2] = {-1, -1};
-
-extern "C" void onQuitSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
-}
-
-// A logout or a kill asks the program to end: it ends as if the player had
-// closed the window, so the window state and the settings are saved. A
-// second request ends the message loop at once.
-void closeOnQuitSignals(QApplication& app) {
-    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
-        char buf[16];
-        while (::read(signalPipe[0], buf, sizeof buf) > 0) {
-        }
-        static int requests = 0;
-        if (++requests > 1) {
-            QCoreApplication::exit(1);
-            return;
-        }
-        // Nobody is there to answer a dialog: the open one and those that
-        // closing brings (the score sheet of a game in progress) are closed
-        // as they come, then the windows close as the player's close would.
-        auto* dismiss = new QTimer(QCoreApplication::instance());
-        QObject::connect(dismiss, &QTimer::timeout, [] {
-            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-        });
-        dismiss->start(50);
-        QTimer::singleShot(0, [] { QApplication::closeAllWindows(); });
-    });
-    struct sigaction sa {};
-    sa.sa_handler = onQuitSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &sa, nullptr);
-}
 
 const char kHelp[] =
     "Usage: tessaro [OPTION]...\n"
@@ -114,21 +66,11 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSARO_APP_ID));
     // choice: one plain, classic look on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
-    closeOnQuitSignals(app);
-
     const tessaro::ProgramPlaces places = tessaro::locateProgramPlaces(
         QCoreApplication::applicationDirPath().toStdString(), TESSARO_INSTALLED_DATA, tessaro::userDataRoot());
-    const std::string folder = tessaro::withTrailingSeparator(places.programFolder);
-    const std::string problem = tessaro::programFolderProblem(folder);
-    if (!problem.empty()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Error"), QString::fromStdString(problem));
-        return 1;
-    }
-    tessaro::shell::ShellEnvironment env;
-    env.programFolder = QString::fromStdString(folder);
-    env.userRoot = QString::fromStdString(places.userRoot);
-    env.startGame = startGame;
-    tessaro::shell::Startup startup(env);
-    if (!startup.run()) return 1;
-    return app.exec();
+    tessaro::shell::ProgramRun run;
+    run.programFolder = QString::fromStdString(places.programFolder);
+    run.userRoot = QString::fromStdString(places.userRoot);
+    run.startGame = startGame;
+    return tessaro::shell::runProgram(run);
 }

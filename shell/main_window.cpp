@@ -862,11 +862,16 @@ bool MainWindow::closeQuery() {
         return false;
     }
     bool ok = true;
-    if (confirmQuit != "N") ok = ctx_.dialogs->confirm("Exit Tessaro?");
+    if (confirmQuit != "N" && askBeforeClosing_) ok = ctx_.dialogs->confirm("Exit Tessaro?");
     if (!ok) {
         ctx_.mainGame.closeAsked = 0;
     }
     return ok;
+}
+
+void MainWindow::closeWithoutAsking() {
+    askBeforeClosing_ = false;
+    close();
 }
 
 void MainWindow::shutDown() {

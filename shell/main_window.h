@@ -51,6 +51,9 @@ public:
     void activated();
     /// The close query: true when the window may close.
     bool closeQuery();
+    /// Closes the window as the player would, without the "Exit Tessaro?"
+    /// question: the program is being ended from outside (SIGTERM, SIGINT).
+    void closeWithoutAsking();
     /// The close steps: end of game, stop sound, save autoplay and random
     /// game type, release.
     void shutDown();
@@ -189,6 +192,7 @@ private:
     bool filterInstalled_ = false;
     bool closed_ = false;
     bool fullFromMaximized_ = false;  ///< the window was maximised when full screen began
+    bool askBeforeClosing_ = true;
 
 public:
     // Widgets under their window names (objectName as well).

@@ -39,6 +39,9 @@ struct ShellEnvironment {
     SoundPort* sound = nullptr;
     /// Opens the customize dialog; unset: the command is unavailable.
     std::function<void()> customize;
+    /// One copy of the program per data folder: a later start hands over to
+    /// the running one (the program sets it; tests run side by side).
+    bool singleInstance = false;
     /// True when the display shows more than 256 colours.
     bool manyColours() const { return colourDepth > 8; }
 };

@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <filesystem>
 
 #include "dialogs/customize_dialog.h"
 #include "platform/clock.h"
 #include "platform/qt/program_sound.h"
 #include "platform/profile.h"
 #include "dialogs/open_game_dialog.h"
+#include "platform/text_file.h"
+#include "shell/instance_guard.h"
 #include "shell/main_window.h"
 #include "shell/resource_lookup.h"
 #include "shell/shell_dialogs.h"
@@ -35,6 +38,33 @@ Startup::Startup(ShellEnvironment env) : env_(std::move(env)) {
         ownSound_ = std::make_unique<ProgramSound>(ctx_.reg);
         ctx_.sound = &ownSound_->port();
     }
+}
+
+bool Startup::guardDataFolder() {
+    // The lock lies in the data folder, made here as the main
+    // initialisation makes it (which checks it again).
+    if (env_.singleInstance) prepareDataFolder(ctx_.reg);
+    const std::string dataFolder = std::filesystem::path(settingsPath(ctx_.reg)).parent_path().string();
+    if (env_.singleInstance) {
+        guard_ = std::make_unique<InstanceGuard>(QString::fromStdString(dataFolder));
+        const InstanceGuard::Result held = guard_->acquire();
+        if (held == InstanceGuard::Result::HandedOver) {
+            handedOver_ = true;
+            return false;
+        }
+        guard_->setShowRequest([this] {
+            if (!window_) return;
+            if (window_->isMinimized()) window_->showNormal();
+            window_->raise();
+            window_->activateWindow();
+        });
+        // Writes that the end of an earlier run cut short left their
+        // temporary files; no other copy writes here now.
+        if (held == InstanceGuard::Result::Owner) removeTemporaryFiles(dataFolder);
+    }
+    // A settings file that cannot be read is put aside before anything reads it.
+    settingsMessage_ = rescueDamagedSettings(ctx_.reg).message;
+    return true;
 }
 
 Startup::~Startup() {
@@ -66,6 +96,7 @@ bool Startup::run() {
     // 2. The stores.
     ctx_.reg.initialise(env_.programFolder.toStdString());
     ctx_.reg.setUserRoot(env_.userRoot.toStdString());
+    if (!guardDataFolder()) return false;
 
     // 3. The splash window. Its pictures come from the resource library, so
     //    the library is registered quietly first when it is there; a missing
@@ -101,6 +132,9 @@ bool Startup::run() {
         env_.selection = dialog.get();
         ownSelection_ = std::move(dialog);
     }
+
+    // The player hears once about a settings file that had to be put aside.
+    if (!settingsMessage_.empty()) env_.dialogs->info(settingsMessage_);
 
     // 6. Window state.
     window_->restoreWindowState();

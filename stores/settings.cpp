@@ -1,7 +1,11 @@
 #include "stores/settings.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "engine/context.h"
 #include "platform/paths.h"
+#include "platform/text_file.h"
 #include "stores/program_folder.h"
 
 namespace tessaro {
@@ -75,7 +79,81 @@ std::string fourDigits(int game) {
     return digits;
 }
 
+enum class Damage { None, Unreadable, Cut };
+
+// Settings are short lines of text: a control character other than a tab or a
+// line ending, an oversized file or an overlong line is no settings file.
+Damage judgeSettingsText(std::string_view text) {
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\r' || c == '\n') {
+            lineStart = i + 1;
+            continue;
+        }
+        if ((c < 0x20 && c != '\t') || c == 0x7F) return Damage::Unreadable;
+        if (i - lineStart >= kMaxSettingsLineLength) return Damage::Unreadable;
+    }
+    // The program ends every line it writes; a last line without its end
+    // that is neither a whole section header nor an entry was cut off.
+    if (lineStart < text.size()) {
+        std::string_view last = text.substr(lineStart);
+        while (!last.empty() && (last.front() == ' ' || last.front() == '\t')) last.remove_prefix(1);
+        const bool header = !last.empty() && last.front() == '[' && last.find(']') != std::string_view::npos;
+        const bool entry = last.find('=') != std::string_view::npos;
+        const bool comment = !last.empty() && last.front() == ';';
+        if (!header && !entry && !comment) return Damage::Cut;
+    }
+    return Damage::None;
+}
+
+// "PATH.damaged", or the first of "PATH.damaged2" ... "PATH.damaged9" that is
+// free; the last one is reused when all are taken.
+std::string damagedName(const std::string& path) {
+    std::string name = path + ".damaged";
+    for (int n = 2; n <= 9 && std::filesystem::exists(name); ++n) name = path + ".damaged" + std::to_string(n);
+    return name;
+}
+
 }  // namespace
+
+SettingsRescue rescueDamagedSettings(const Register& reg) {
+    namespace fs = std::filesystem;
+    SettingsRescue rescue;
+    const std::string path = settingsPath(reg);
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return rescue;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec) return rescue;
+    Damage damage = Damage::Unreadable;
+    std::string text;
+    if (size <= kMaxSettingsFileSize) {
+        if (!readTextFile(path, text)) return rescue;
+        damage = judgeSettingsText(text);
+    }
+    if (damage == Damage::None) return rescue;
+
+    rescue.damaged = true;
+    rescue.keptAs = damagedName(path);
+    if (damage == Damage::Unreadable) {
+        fs::rename(path, rescue.keptAs, ec);
+        // A file that cannot even be moved is at least not read again.
+        if (ec) fs::remove(path, ec);
+    } else {
+        rescue.partlyKept = true;
+        std::string whole = text.substr(0, text.find_last_of("\r\n") == std::string::npos
+                                                ? 0
+                                                : text.find_last_of("\r\n") + 1);
+        if (!replaceFile(rescue.keptAs, text) || !replaceFile(path, whole)) {
+            rescue.partlyKept = false;
+            fs::rename(path, rescue.keptAs, ec);
+        }
+    }
+    rescue.message = "The settings file could not be read" + std::string(rescue.partlyKept ? " in full" : "") +
+                     ":\n" + path + "\nIt has been kept as:\n" + rescue.keptAs +
+                     "\nThe settings that could not be read are back at their defaults.";
+    return rescue;
+}
 
 std::string settingsPath(const Register& reg) {
     return programFile(reg, reg.read(reg::SettingsFile));

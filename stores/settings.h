@@ -2,6 +2,7 @@
 // The settings file DATA\CFG.DAT: an initialisation file opened afresh at
 // each use. Start-up copies most settings into the configuration register and
 // the catalogue object; the code that changes a setting writes it at once.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,28 @@ Profile settingsFile(const Register& reg);
 struct DisplayInfo {
     bool moreThan256Colours = true;
 };
+
+/// What start-up found when it looked the settings file over.
+struct SettingsRescue {
+    bool damaged = false;     ///< the file could not be read as settings in full
+    bool partlyKept = false;  ///< a file cut short: the entries before the cut stay
+    std::string keptAs;       ///< where the damaged file now lies
+    /// The message for the player; empty when nothing was wrong.
+    std::string message;
+};
+
+/// Biggest settings file and longest line taken as settings; anything larger
+/// is damage (the longest line written is the per-game autoplay text).
+inline constexpr std::uintmax_t kMaxSettingsFileSize = 1u << 20;
+inline constexpr std::size_t kMaxSettingsLineLength = 1u << 16;
+
+/// Looks the settings file over before anything reads it. A file that cannot
+/// be read as settings (binary bytes, too big, a line too long) is moved
+/// aside to "CFG.DAT.damaged" (or ".damaged2" ... when that name is taken),
+/// so the program starts with the defaults; a file cut off inside its last
+/// line is copied there and kept without the cut line. Nothing happens to a
+/// file in order.
+SettingsRescue rescueDamagedSettings(const Register& reg);
 
 /// Copies the settings into the register and the catalogue object as
 /// start-up does: every register field fed by a setting, the fixed values

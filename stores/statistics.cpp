@@ -80,24 +80,15 @@ std::string upgradedScores(const std::string& old) {
 // place (the old file is never deleted first).
 bool replaceScores(Context& ctx, const std::string& path, const std::string& text) {
     const std::string tmp = uniqueTempPath(fs::path(path).parent_path().string(), "rpl");
-    std::ofstream out;
-    if (!tmp.empty()) out.open(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        ctx.dialogs->info("Error creating temp file.");
-        return false;
-    }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
     std::error_code ec;
-    if (!out) {
-        // choice: a temporary file that could not be written in full never
-        // replaces the scores.
-        fs::remove(tmp, ec);
+    // choice: a temporary file that could not be written in full (and
+    // flushed to the disk) never replaces the scores.
+    if (tmp.empty() || !writeFileDurably(tmp, text)) {
+        if (!tmp.empty()) fs::remove(tmp, ec);
         ctx.dialogs->info("Error creating temp file.");
         return false;
     }
-    fs::rename(tmp, path, ec);
-    if (ec) {
+    if (!renameDurably(tmp, path)) {
         std::error_code ignored;
         fs::remove(tmp, ignored);
         ctx.dialogs->info("Error in renaming the file: " + tmp + "\nto: " + path);

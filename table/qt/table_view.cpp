@@ -770,9 +770,15 @@ void TableView::drawTable(bool background, bool dealAnimation) {
 bool TableView::growBuffers() {
     // A table taller than the screen still fits the back buffer, so that the
     // scroll bar can reach its lowest cards.
+    // A window wider than the screen the buffers were made for (a window
+    // spanning two screens, or a bigger second screen) gets buffers as wide
+    // as itself: cards laid out beyond the old width are drawn, and no part
+    // of the window shows a picture that was never drawn.
     constexpr int kMargin = 30;
-    if (lowest_ + kMargin <= back_.height()) return false;
-    const QSize size(back_.width(), lowest_ + kMargin);
+    const bool tooLow = lowest_ + kMargin > back_.height() || height() > back_.height();
+    if (!tooLow && width() <= back_.width()) return false;
+    const QSize size(std::max(back_.width(), width()),
+                     tooLow ? std::max(lowest_ + kMargin, height()) : back_.height());
     back_ = QImage(size, QImage::Format_RGB32);
     background_ = QImage(size, QImage::Format_RGB32);
     back_.fill(Qt::black);

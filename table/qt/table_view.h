@@ -165,7 +165,8 @@ private:
     /// The table cursor while a card is held (true) or the resting one.
     void applyCursor(bool holding);
     void drawTableBody(bool background, bool dealAnimation);
-    /// Makes the buffers tall enough for everything drawn, with a margin.
+    /// Makes the buffers tall enough for everything drawn, with a margin, and
+    /// at least as wide and high as the view.
     bool growBuffers();
 
     Context& ctx_;
