@@ -47,6 +47,16 @@ void drawHighlightMark(QImage& canvas, const QRect& card, int markType, QColor c
             over.setPixel(corner + QPoint(0, dy), qRgb(255, 255, 255));
         }
         const QRgb white = qRgb(255, 255, 255);
+        if (canvas.devicePixelRatio() != 1) {
+            // A high-DPI canvas: white turns see-through and the painter
+            // puts each line pixel on its device pixels.
+            QImage lines = over.convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    if (lines.pixel(x, y) == white) lines.setPixel(x, y, qRgba(0, 0, 0, 0));
+            QPainter(&canvas).drawImage(card.topLeft(), lines);
+            return;
+        }
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const QRgb v = over.pixel(x, y);
@@ -103,7 +113,9 @@ std::optional<QRect> JokerCaptions::show(int f, QPoint foundation, int cardWidth
     const QRect onBuffer = strip.translated(0, scrollOffset);
     QPainter p(&backBuffer);
     if (rank < 1 || rank > 13) {
-        p.drawImage(onBuffer.topLeft(), backgroundBuffer, onBuffer);
+        const qreal r = backgroundBuffer.devicePixelRatio();
+        p.drawImage(onBuffer.topLeft(), backgroundBuffer,
+                    QRectF(onBuffer.topLeft() * r, QSizeF(onBuffer.size()) * r));
         return strip;
     }
     p.fillRect(onBuffer, Qt::white);

@@ -123,10 +123,7 @@ TableView::TableView(Context& ctx, QWidget* parent, QSize screen) : QWidget(pare
         const QScreen* s = QGuiApplication::primaryScreen();
         screen = s ? s->size() : QSize(1280, 1024);
     }
-    back_ = QImage(screen, QImage::Format_RGB32);
-    background_ = QImage(screen, QImage::Format_RGB32);
-    back_.fill(Qt::black);
-    background_.fill(Qt::black);
+    makeBuffers(screen);
     lastRect_.assign(kCardCount + 1, QRect());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
@@ -153,14 +150,44 @@ int TableView::cardSpeed() const {
 
 bool TableView::shadowsOn() const { return ctx_.reg.read(reg::CardsShadowed) != "N"; }
 
+void TableView::makeBuffers(QSize tableSize) {
+    back_ = QImage(tableSize * ratio_, QImage::Format_RGB32);
+    background_ = QImage(tableSize * ratio_, QImage::Format_RGB32);
+    back_.setDevicePixelRatio(ratio_);
+    background_.setDevicePixelRatio(ratio_);
+    back_.fill(Qt::black);
+    background_.fill(Qt::black);
+}
+
+QSize TableView::tableSize() const { return back_.size() / ratio_; }
+
+QRect TableView::onDevice(const QRect& r) const {
+    return ratio_ == 1 ? r : QRect(r.topLeft() * ratio_, r.size() * ratio_);
+}
+
+int TableView::wantedRatio() const {
+    if (!fitToWindow(ctx_)) return 1;
+    // choice: a fractional ratio (125 %, 150 %) draws at the next whole one
+    // and the window scales that down once; pixel-wise work (corners,
+    // inverting, the pressed look) stays on whole device pixels.
+    return std::clamp(static_cast<int>(std::ceil(devicePixelRatioF() - 0.01)), 1, 4);
+}
+
 void TableView::loadImages() {
+    if (const int ratio = wantedRatio(); ratio != ratio_) {
+        // The buffers follow the ratio; the background is drawn into them again.
+        const QSize size = tableSize();
+        ratio_ = ratio;
+        makeBuffers(size);
+        prepareBackground();
+    }
     if (fitToWindow(ctx_)) {
         const QSize size(ctx_.layout.cardW, ctx_.layout.cardH);
         imagesKey_.clear();
-        if (images_.drawnSize == size && images_.drawnSet == ctx_.reg.read(reg::CardFaceSet) &&
-            images_.drawnBack == ctx_.reg.read(reg::CardBack))
+        if (images_.drawnSize == size && images_.drawnDpr == ratio_ &&
+            images_.drawnSet == ctx_.reg.read(reg::CardFaceSet) && images_.drawnBack == ctx_.reg.read(reg::CardBack))
             return;
-        drawCardImages(ctx_.reg, images_, size, 1.0);
+        drawCardImages(ctx_.reg, images_, size, ratio_);
     } else {
         // Every new deal asks for the pictures; they are cut from the library
         // again only when the card size, the card set or the back changed.
@@ -186,7 +213,8 @@ void TableView::loadImages() {
 void TableView::prepareBackground() {
     if (backgroundSource_) {
         const QImage& picture = backgroundSource_();
-        if (picture.format() == background_.format() && picture.width() >= background_.width() &&
+        if (picture.format() == background_.format() && picture.devicePixelRatio() == ratio_ &&
+            picture.width() >= background_.width() &&
             picture.height() >= background_.height()) {
             // choice: a picture that covers the whole buffer is shared, not
             // copied: the view only reads its background, and the table
@@ -208,30 +236,37 @@ void TableView::prepareBackground() {
     BackgroundTarget target;
     target.canvas = &background_;
     target.backgroundBuffer = nullptr;
-    target.backBufferWidth = back_.width();
-    target.screenHeight = back_.height();
+    target.backBufferWidth = tableSize().width();
+    target.screenHeight = tableSize().height();
     drawBackground(ctx_, target);
 }
 
 void TableView::noteBottom(int yWindow) { lowest_ = std::max(lowest_, yWindow + ctx_.layout.cardH + scroll()); }
 
 void TableView::mendCorners(QImage& img, int x, int yBuffer, bool shadowed, bool sideways, bool mirrored) const {
-    const int w = img.width();
-    const int h = img.height();
+    // Coordinates in table pixels; each is ratio_ x ratio_ pixels of the
+    // image and the buffers.
+    const int k = ratio_;
+    const int w = img.width() / k;
+    const int h = img.height() / k;
     const int c = cornerSize(ctx_.layout.cardW);
-    auto from = [&](const QImage& src, int cx, int cy) -> QRgb {
-        const int sx = x + cx;
-        const int sy = yBuffer + cy;
-        if (sx < 0 || sy < 0 || sx >= src.width() || sy >= src.height()) return img.pixel(cx, cy);
+    auto from = [&](const QImage& src, int ix, int iy) -> QRgb {
+        const int sx = x * k + ix;
+        const int sy = yBuffer * k + iy;
+        if (sx < 0 || sy < 0 || sx >= src.width() || sy >= src.height()) return img.pixel(ix, iy);
         return src.pixel(sx, sy);
+    };
+    auto put = [&](int cx, int cy, auto source) {
+        for (int dy = 0; dy < k; ++dy)
+            for (int dx = 0; dx < k; ++dx) img.setPixel(cx * k + dx, cy * k + dy, source(cx * k + dx, cy * k + dy));
     };
     // The pixels of one corner: the corner itself and, for the bigger
     // cards, its horizontal and vertical neighbours.
     auto corner = [&](int cx, int cy, int hx, int vy, auto source) {
-        img.setPixel(cx, cy, source(cx, cy));
+        put(cx, cy, source);
         if (c == 3) {
-            img.setPixel(hx, cy, source(hx, cy));
-            img.setPixel(cx, vy, source(cx, vy));
+            put(hx, cy, source);
+            put(cx, vy, source);
         }
     };
     auto dest = [&](int cx, int cy) { return from(back_, cx, cy); };
@@ -497,7 +532,7 @@ std::optional<QRect> TableView::placeOutsideFoundations(int card) const {
 void TableView::invertRect(const QRect& windowRect) {
     const QRect onBuffer = windowRect.translated(0, scroll()).intersected(back_.rect());
     if (onBuffer.isEmpty()) return;
-    QImage part = back_.copy(onBuffer);
+    QImage part = back_.copy(onDevice(onBuffer));
     part.invertPixels();
     {
         QPainter p(&back_);
@@ -507,9 +542,11 @@ void TableView::invertRect(const QRect& windowRect) {
     // The four corners show the table, as they do on every card.
     const int c = cornerSize(ctx_.layout.cardW);
     const QRect card = windowRect.translated(0, scroll());
-    auto mend = [&](int x, int y) {
-        if (back_.rect().contains(x, y) && background_.rect().contains(x, y))
-            back_.setPixel(x, y, background_.pixel(x, y));
+    auto mend = [&](int tx, int ty) {
+        for (int y = ty * ratio_; y < (ty + 1) * ratio_; ++y)
+            for (int x = tx * ratio_; x < (tx + 1) * ratio_; ++x)
+                if (back_.rect().contains(x, y) && background_.rect().contains(x, y))
+                    back_.setPixel(x, y, background_.pixel(x, y));
     };
     const int l = card.left(), r = card.right(), t = card.top(), b = card.bottom();
     for (const auto& [cx, cy, dx, dy] : {std::tuple{l, t, 1, 1}, std::tuple{r, t, -1, 1}, std::tuple{l, b, 1, -1},
@@ -533,11 +570,11 @@ void TableView::drawPressedLook(PileRef pile) {
     // choice: the pressed pile looks like a sunken button: what lies there
     // moves two pixels right and down, under a dark edge at the top and the left.
     const QRect area(x, y, w, h);
-    const QImage before = back_.copy(area);
+    const QImage before = back_.copy(onDevice(area));
     QPainter p(&back_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(x, y, background_, x, y, w, h);
-    p.drawImage(QRect(x + 2, y + 2, w - 2, h - 2), before, QRect(0, 0, w - 2, h - 2));
+    p.drawImage(QPoint(x, y), background_, onDevice(area));
+    p.drawImage(QRect(x + 2, y + 2, w - 2, h - 2), before, onDevice(QRect(0, 0, w - 2, h - 2)));
     p.fillRect(QRect(x, y, w, 2), kPressedEdge);
     p.fillRect(QRect(x, y, 2, h), kPressedEdge);
 }
@@ -679,7 +716,10 @@ void TableView::drawCard(int card, bool animate) {
         for (int f = 0; f < 8; ++f) {
             const int half = f < 4 ? 4 - f : f - 3;
             const int fw = std::max(2, w * half / 4);
-            dragImage_ = (f < 4 ? before : after).scaled(fw, r.bottom - r.top);
+            const QImage& side = f < 4 ? before : after;
+            const qreal d = side.devicePixelRatio();
+            dragImage_ = side.scaled(qRound(fw * d), qRound((r.bottom - r.top) * d));
+            dragImage_.setDevicePixelRatio(d);
             dragPos_ = QPoint(r.left + (w - fw) / 2, r.top);
             dragShown_ = true;
             repaint();
@@ -708,9 +748,10 @@ void TableView::flightFrame(const QImage& image, QPoint at) {
     dragShown_ = true;
     // Only the old and the new place of the image are painted again: the
     // strips it left show the back buffer, the new place the image.
-    const QRect old(dragPos_, dragImage_.size());
+    const QSize size = dragImage_.deviceIndependentSize().toSize();
+    const QRect old(dragPos_, size);
     dragPos_ = at;
-    if (isVisible()) repaint(QRegion(old) + QRegion(QRect(dragPos_, dragImage_.size())));
+    if (isVisible()) repaint(QRegion(old) + QRegion(QRect(dragPos_, size)));
 }
 
 void TableView::flyCard(int card, PileRef to) {
@@ -751,7 +792,7 @@ void TableView::flyDroppedCard(int card, PileRef to) {
 void TableView::drawTable(bool background, bool dealAnimation) {
     // A fitted card size changes with the window: the pictures follow it
     // (loadImages keeps them while size, set and back stay the same).
-    if (fitToWindow(ctx_)) loadImages();
+    if (fitToWindow(ctx_) || ratio_ != 1) loadImages();
     ctx_.layout.scroll = 0;
     peekCard_ = 0;
     marked_.clear();
@@ -775,14 +816,11 @@ bool TableView::growBuffers() {
     // as itself: cards laid out beyond the old width are drawn, and no part
     // of the window shows a picture that was never drawn.
     constexpr int kMargin = 30;
-    const bool tooLow = lowest_ + kMargin > back_.height() || height() > back_.height();
-    if (!tooLow && width() <= back_.width()) return false;
-    const QSize size(std::max(back_.width(), width()),
-                     tooLow ? std::max(lowest_ + kMargin, height()) : back_.height());
-    back_ = QImage(size, QImage::Format_RGB32);
-    background_ = QImage(size, QImage::Format_RGB32);
-    back_.fill(Qt::black);
-    background_.fill(Qt::black);
+    const QSize table = tableSize();
+    const bool tooLow = lowest_ + kMargin > table.height() || height() > table.height();
+    if (!tooLow && width() <= table.width()) return false;
+    makeBuffers(QSize(std::max(table.width(), width()),
+                      tooLow ? std::max(lowest_ + kMargin, height()) : table.height()));
     return true;
 }
 
@@ -908,14 +946,15 @@ void TableView::wait(int ms, Wait how) {
 
 void TableView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), back_, QRect(0, scroll(), width(), height()));
+    p.drawImage(QPoint(0, 0), back_, onDevice(QRect(0, scroll(), width(), height())));
     if (dragShown_ && !dragImage_.isNull()) {
+        const QSize dragSize = dragImage_.deviceIndependentSize().toSize();
         if (dragging_ && shadowsOn()) {
             // Stippled shadow: a chequer of black dots to the right and below.
             const int l = dragPos_.x();
             const int t = dragPos_.y();
-            const int r = l + dragImage_.width();
-            const int b = t + dragImage_.height();
+            const int r = l + dragSize.width();
+            const int b = t + dragSize.height();
             p.setPen(Qt::black);
             for (int x = r; x <= r + 6; ++x)
                 for (int y = t + 7 + ((x - r) & 1); y < b; y += 2) p.drawPoint(x, y);
@@ -948,11 +987,12 @@ bool TableView::startDrag(int card, QPoint press) {
     }
     // The image is taken from the table before the run is left out of it.
     renderTable();
-    QImage image(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(bounds.size() * ratio_, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio_);
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
-        p.drawImage(QPoint(0, 0), back_, bounds.translated(0, scroll()));
+        p.drawImage(QPoint(0, 0), back_, onDevice(bounds.translated(0, scroll())));
     }
     dragImage_ = image;
     dragPos_ = bounds.topLeft();
@@ -1029,9 +1069,10 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
         const QPoint to = pt - grabOffset_;
         if (to != dragPos_) {
             // The run's stippled shadow reaches 7 pixels beyond the image.
-            const QRect old = QRect(dragPos_, dragImage_.size()).adjusted(0, 0, 8, 8);
+            const QSize size = dragImage_.deviceIndependentSize().toSize();
+            const QRect old = QRect(dragPos_, size).adjusted(0, 0, 8, 8);
             dragPos_ = to;
-            repaint(QRegion(old) + QRegion(QRect(dragPos_, dragImage_.size()).adjusted(0, 0, 8, 8)));
+            repaint(QRegion(old) + QRegion(QRect(dragPos_, size).adjusted(0, 0, 8, 8)));
         }
     }
 }

@@ -168,12 +168,22 @@ private:
     /// Makes the buffers tall enough for everything drawn, with a margin, and
     /// at least as wide and high as the view.
     bool growBuffers();
+    /// High-DPI: the buffers hold `ratio_` x `ratio_` device pixels for each
+    /// table pixel and carry that device pixel ratio, so painters on them work
+    /// in table pixels; pixel-wise work scales its rectangles with onDevice.
+    void makeBuffers(QSize tableSize);
+    QSize tableSize() const;
+    QRect onDevice(const QRect& r) const;
+    /// The ratio the table is drawn at: the screen's, rounded up to a whole
+    /// number, for fitted cards; 1 for the library's fixed sizes.
+    int wantedRatio() const;
 
     Context& ctx_;
     CardImages images_;
     std::string imagesKey_;  // what the pictures in images_ were loaded for
     QImage back_;
     QImage background_;
+    int ratio_ = 1;
     std::function<const QImage&()> backgroundSource_;
     int lowest_ = 0;
 
