@@ -2,12 +2,21 @@
 
 namespace tessaro {
 
-std::string card3(int card) {
-    if (card < 0 || card > 999) return "***";
+void appendCard3(std::string& out, int card) {
+    if (card < 0 || card > 999) {
+        out += "***";
+        return;
+    }
     // Written digit by digit: the deal formats every card it moves.
     const char digits[3] = {static_cast<char>('0' + card / 100), static_cast<char>('0' + card / 10 % 10),
                             static_cast<char>('0' + card % 10)};
-    return std::string(digits, 3);
+    out.append(digits, 3);
+}
+
+std::string card3(int card) {
+    std::string text;
+    appendCard3(text, card);
+    return text;
 }
 
 void CardTable::reset() {

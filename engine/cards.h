@@ -10,23 +10,38 @@ namespace tessaro {
 inline constexpr int kCardCount = 108;
 
 inline bool isJoker(int card) { return card >= 105 && card <= 108; }
+namespace detail {
+// Rank and suit of cards 1-108, worked out once: the deal and the move rules
+// ask them for every card they look at, many hundred times per deal.
+struct CardFacts {
+    signed char rank[kCardCount + 1];
+    signed char suit[kCardCount + 1];
+};
+inline constexpr CardFacts kCardFacts = [] {
+    CardFacts f{};
+    for (int card = 1; card <= kCardCount; ++card) {
+        const int m = card > 52 ? card - 52 : card;
+        const bool joker = card >= 105;
+        f.rank[card] = static_cast<signed char>(joker ? 100 : (m - 1) % 13 + 1);
+        f.suit[card] = static_cast<signed char>(joker ? -1 : (m - 1) / 13);
+    }
+    return f;
+}();
+}  // namespace detail
+
 /// Rank 1 (ace) to 13 (king); 100 for a joker; a number of 0 or below is its
 /// own rank (an empty target, -1, has rank -1); -1 above 108.
-/// (Inline: the deal and the move rules ask it for every card they look at.)
 inline int rank(int card) {
-    if (isJoker(card)) return 100;
     if (card <= 0) return card;  // no card, or an empty target (-1), is its own rank
-    if (card > 104) return -1;
-    const int m = card > 52 ? card - 52 : card;
-    return (m - 1) % 13 + 1;
+    if (card > kCardCount) return -1;
+    return detail::kCardFacts.rank[card];
 }
 /// Suit 0 hearts, 1 diamonds, 2 clubs, 3 spades; -1 for jokers and numbers
 /// above 108; 0 for a number of 0 or below (an empty target counts as hearts).
 inline int suit(int card) {
     if (card <= 0) return 0;  // no card counts as hearts
-    if (card > 104) return -1;
-    const int m = card > 52 ? card - 52 : card;
-    return (m - 1) / 13;
+    if (card > kCardCount) return -1;
+    return detail::kCardFacts.suit[card];
 }
 inline bool isRed(int card) { return (card >= 1 && card <= 26) || (card >= 53 && card <= 78); }
 inline int rankBelow(int r) { return r == 1 ? 13 : r - 1; }
@@ -34,16 +49,17 @@ inline int rankAbove(int r) { return r == 13 ? 1 : r + 1; }
 
 /// Three-digit form of a card number ("007"); "***" when it does not fit.
 std::string card3(int card);
+/// Appends the three-digit form to a pile text, without a temporary string.
+void appendCard3(std::string& out, int card);
 /// Parses three digits at `text[offset]`; 0 when they are not digits.
 inline int cardAt(std::string_view text, std::size_t offset) {
     if (offset + 3 > text.size()) return 0;
-    int v = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const char c = text[offset + i];
-        if (c < '0' || c > '9') return 0;
-        v = v * 10 + (c - '0');
-    }
-    return v;
+    // A character below '0' wraps to a large value, so one test per digit.
+    const unsigned d0 = static_cast<unsigned char>(text[offset]) - unsigned{'0'};
+    const unsigned d1 = static_cast<unsigned char>(text[offset + 1]) - unsigned{'0'};
+    const unsigned d2 = static_cast<unsigned char>(text[offset + 2]) - unsigned{'0'};
+    if (d0 > 9 || d1 > 9 || d2 > 9) return 0;
+    return static_cast<int>(d0 * 100 + d1 * 10 + d2);
 }
 
 class CardTable {

@@ -48,7 +48,7 @@ void Piles::clear() {
 
 void Piles::append(PileRef p, int card, CardTable& cards, std::optional<char> flag) {
     if (!validPile(p)) return;
-    text(p) += card3(card);
+    appendCard3(text(p), card);
     if (card != 0 && flag) cards.setFace(card, *flag);
 }
 

@@ -8,22 +8,11 @@ namespace tessaro::rules {
 
 /// Rank as the judge sees it: 1-13 for cards, 100 for a joker, the number
 /// itself for 0 and below (an empty target, -1, has rank -1), -1 above 108.
-inline int rankOf(int x) {
-    if (x <= 0) return x;
-    if (x > 108) return -1;
-    if (x >= 105) return 100;
-    const int m = x > 52 ? x - 52 : x;
-    return (m - 1) % 13 + 1;
-}
+inline int rankOf(int x) { return rank(x); }
 
 /// Suit 0 hearts, 1 diamonds, 2 clubs, 3 spades; an empty target (0 or -1)
 /// counts as hearts; jokers and numbers above 108 have suit -1.
-inline int suitOf(int x) {
-    if (x <= 0) return 0;
-    if (x > 104) return -1;
-    const int m = x > 52 ? x - 52 : x;
-    return (m - 1) / 13;
-}
+inline int suitOf(int x) { return suit(x); }
 
 /// Hearts and diamonds of both decks.
 inline bool red(int x) { return isRed(x); }
