@@ -17,7 +17,8 @@ QStringList unnamed(QWidget& dialog) {
     QStringList out;
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         // Controls on every page count, not only on the page shown.
-        if (w->focusPolicy() == Qt::NoFocus || w->isHidden()) continue;
+        // A drop-down list lives in a popup window of its own, named by its box.
+        if (w->focusPolicy() == Qt::NoFocus || w->isHidden() || w->window() != &dialog) continue;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
             out << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
