@@ -23,6 +23,7 @@
 #include <optional>
 
 #include "engine/context.h"
+#include "engine/selection.h"
 #include "monkey/monkey.h"
 #include "shell/card_table_area.h"
 #include "shell/main_window.h"
@@ -129,6 +130,11 @@ private:
         const auto scan = [&](PileKind kind, int n) -> std::optional<std::string> {
             for (int i = 0; i < n; ++i) {
                 const PileRef pile{kind, i};
+                // In the selection games Dest1 lists the selected cards, and
+                // "Ace-To-King" keeps its run in Appogg1: those cards still
+                // lie in their own piles.
+                if (kind == PileKind::Foundation && i == 0 && selectionGame(ctx())) continue;
+                if (kind == PileKind::Reserve && i == 0 && ctx().P[50] == 36) continue;
                 const std::string& text = ctx().piles.text(pile);
                 for (std::size_t at = 0; at + 3 <= text.size(); at += 3) {
                     const int card = std::atoi(text.substr(at, 3).c_str());
