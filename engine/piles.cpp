@@ -83,7 +83,10 @@ Found Piles::findCard(int card, FindAction action, const RuleTable& rules) {
     const int rows = rules.rows() < kRows ? rules.rows() : kRows;
     for (int i = 0; i < rows; ++i)
         if (auto f = search({PileKind::Row, i}, Where::Row)) return *f;
-    for (int i = 0; i < kFoundations; ++i)
+    // A selected card still lies in its own pile; the selection list in Dest1
+    // is never where it is, or a move would take it from the list and leave
+    // the card behind as a second copy.
+    for (int i = rules.selectionInDest1() ? 1 : 0; i < kFoundations; ++i)
         if (auto f = search({PileKind::Foundation, i}, Where::Foundation)) return *f;
     if (auto f = search({PileKind::Stock, kMazzo}, Where::Stock)) return *f;
     if (auto f = search({PileKind::Stock, kMazzoWaste}, Where::Waste)) return *f;

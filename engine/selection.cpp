@@ -99,7 +99,7 @@ bool pairSelectionGame(const Context& ctx) {
     return kind == 3 || kind == 4 || kind == 33;
 }
 
-bool selectionGame(const Context& ctx) { return pairSelectionGame(ctx) || ctx.P[39] != 0; }
+bool selectionGame(const Context& ctx) { return ctx.P.selectionInDest1(); }
 
 bool isSelected(const Context& ctx, int card) {
     const std::string& list = ctx.piles.dest(0);

@@ -40,6 +40,12 @@ public:
     int reserves() const { return (*this)[368]; }
     int cards() const { return (*this)[370]; }
     int family() const { return (*this)[50]; }
+    /// True when Dest1 lists the selected cards instead of holding cards of
+    /// its own: the pair games (P[50] 3, 4 and 33) and the games with P[39] != 0.
+    bool selectionInDest1() const {
+        const int kind = family();
+        return kind == 3 || kind == 4 || kind == 33 || (*this)[39] != 0;
+    }
 
 private:
     std::array<std::int16_t, kCount> p_{};

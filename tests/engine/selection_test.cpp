@@ -188,6 +188,23 @@ TEST(SelectionStyle, TwoCardsOfOneRankAreRemovedAndADifferentRankIsRefused) {
     EXPECT_EQ(t.ctx.history.undo.rows[2], "0181");
 }
 
+// A selected cell card is found in its cell, not in the list in Dest1: a
+// move then takes it from the cell, never the list's copy (which left the
+// card in two places), and the cards stay one of each.
+TEST(SelectionStyle, SelectedCellCardMovesFromItsCell) {
+    SelectionTable t;
+    setParams(t.ctx, {{39, 15}, {50, 8}, {367, 3}, {368, 1}, {366, 1}, {18, 1}, {13, 36}});
+    setPile(t.ctx, "Fila1", "0051");
+    setPile(t.ctx, "Appogg1", "0201");
+    EXPECT_TRUE(t.press("Appogg1", 20));
+    EXPECT_EQ(t.pile("Dest1"), "020");
+    const Found where = t.ctx.piles.findCard(20, FindAction::None, t.ctx.P);
+    EXPECT_EQ(where.where, Where::Reserve);
+    moveToAnyPile(t.ctx, 20, true, true, false, false);
+    tableDoubleClick(t.ctx, Hit{"Appogg1", 20});
+    for (const auto& [card, times] : t.cardsOnTable()) EXPECT_EQ(times, 1) << "card " << card;
+}
+
 // P[50] = 47: after the pair, the later row empties, then the row before it
 // gives its top card when its group of seven holds one occupied row.
 TEST(ChainedRemoval, LaterRowEmptiesAndTheRowBeforeGivesItsTopCard) {
