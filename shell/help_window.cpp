@@ -1,6 +1,7 @@
 #include "shell/help_window.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -29,6 +30,25 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::follow);
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+bool HelpWindow::isCloseKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Escape && mods == Qt::NoModifier) ||
+           (event.key() == Qt::Key_W && mods == Qt::ControlModifier);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // choice: the shortcuts match only while the application counts this
+    // window as the active one; a window activated late (the main window
+    // coming up behind a dialog) can take that place while the keys still
+    // arrive here, so the keys that reach this window close it themselves.
+    if (isCloseKey(*event)) {
+        event->accept();
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::present() {

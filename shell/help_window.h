@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QTextBrowser;
 class QUrl;
 
@@ -29,7 +30,11 @@ public:
     int context() const { return context_; }
     QTextBrowser* browser() const { return browser_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    static bool isCloseKey(const QKeyEvent& event);
     void follow(const QUrl& link);
     /// Shows and raises the window, taking input even while a dialog is open.
     void present();
