@@ -163,9 +163,13 @@ void playTable(Context& ctx, Random& pick, int moves, const std::string& name, T
     for (int i = 0; i < kRows; ++i) totals.dealtCards += ctx.piles.count({PileKind::Row, i});
     totals.dealtCards += ctx.piles.count({PileKind::Stock, kMazzo});
     layoutTable(ctx, windowInputs(1024, 17, 768, 718, 40, 1024, 768));
-    if (playable) ASSERT_EQ(pileWithoutPlace(ctx), "") << "dealt onto a pile with no place";
+    if (playable) {
+        ASSERT_EQ(pileWithoutPlace(ctx), "") << "dealt onto a pile with no place";
+    }
     layoutTable(ctx, windowInputs(640, 17, 480, 430, -1, 640, 480));
-    if (playable) ASSERT_EQ(pileWithoutPlace(ctx), "") << "dealt onto a pile with no place on a small screen";
+    if (playable) {
+        ASSERT_EQ(pileWithoutPlace(ctx), "") << "dealt onto a pile with no place on a small screen";
+    }
     layoutTable(ctx, previewInputs(120, 90, 800, 600));
     autoplayUntilStill(ctx, true);
     ASSERT_EQ(duplicateCard(ctx), "") << "after autoplay";
