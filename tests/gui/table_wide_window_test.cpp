@@ -29,7 +29,9 @@ TEST_F(TableWideWindowTest, CardsBeyondTheScreenWidthAreDrawn) {
     const QImage shown = view->grab().toImage();
     int beyond = 0;
     for (int row = 0; row < 7; ++row) {
+        // A random deal may have played a lone ace from its row already.
         const int card = ctx().piles.top({PileKind::Row, row});
+        if (card <= 0) continue;
         const auto place = cardPlace(ctx(), card);
         ASSERT_TRUE(place);
         if (place->rect.left < bufferWidth) continue;
@@ -37,7 +39,7 @@ TEST_F(TableWideWindowTest, CardsBeyondTheScreenWidthAreDrawn) {
         const QPoint at((place->rect.left + place->rect.right) / 2, place->rect.top + 20);
         EXPECT_NE(shown.pixel(at), view->backgroundBuffer().pixel(at)) << "row " << row + 1 << " is not drawn";
     }
-    (void)beyond;
+    EXPECT_GT(beyond, 0);
     // Beyond the old width the window shows the table's background, not
     // memory that was never drawn.
     for (const QPoint at : {QPoint(bufferWidth + 10, 5), QPoint(view->width() - 2, view->height() - 2)})
