@@ -112,6 +112,13 @@ bool gestureMove(Context& ctx, int card, bool toFoundations, bool toRows) {
     return moved;
 }
 
+// Shows the undo and redo state once the action is over: records made while
+// a card was held (a drop, an autoplay flight) were not undoable at the time.
+struct UndoStateAfterAction {
+    Context& ctx;
+    ~UndoStateAfterAction() { ctx.shell->undoStateChanged(); }
+};
+
 }  // namespace
 
 int cardsFromCardUp(const Context& ctx, int card) {
@@ -311,6 +318,7 @@ bool stockClick(Context& ctx) {
 
 bool tablePress(Context& ctx, MouseButton button, bool ctrl, const Hit& hit) {
     beginAction(ctx);
+    const UndoStateAfterAction showUndoState{ctx};
     ctx.run.setCounter(Counter::MouseMoveStamp, -1);
     ctx.shell->hidePilesSizeTip();
     if (!ctx.run.isSet(Flag::GameInProgress) || ctx.drag.card != 0) return false;
@@ -377,7 +385,13 @@ void tableMove(Context& ctx, bool leftPressedPile) {
 }
 
 bool tableRelease(Context& ctx, const std::vector<std::string>& candidates) {
-    beginAction(ctx);
+    // A click is one action: what autoplay does after a press that moved
+    // cards (a stock turn, a turned-up card) is taken back with it. A release
+    // that moves cards itself is an action of its own.
+    const HistorySide& undo = ctx.history.undo;
+    const bool pressMoved = undo.records() > 0 && undo.states.back().action == ctx.history.action;
+    if (!pressMoved || ctx.mainGame.stockPressed || ctx.drag.card != 0) beginAction(ctx);
+    const UndoStateAfterAction showUndoState{ctx};
     bool moved = false;
     if (ctx.mainGame.stockPressed) {
         moved = executeMove(ctx, 0, "Mazzo_Vis");
@@ -401,6 +415,7 @@ bool tableRelease(Context& ctx, const std::vector<std::string>& candidates) {
 
 bool tableDoubleClick(Context& ctx, const Hit& hit) {
     beginAction(ctx);
+    const UndoStateAfterAction showUndoState{ctx};
     const bool f = ctx.reg.flag(reg::DoubleClickFoundations);
     const bool r = ctx.reg.flag(reg::DoubleClickTableaus);
     if (!f && !r) return false;
