@@ -23,6 +23,7 @@
 #include <optional>
 
 #include "engine/context.h"
+#include "engine/memory.h"
 #include "engine/selection.h"
 #include "monkey/monkey.h"
 #include "shell/card_table_area.h"
@@ -153,6 +154,10 @@ private:
         const std::string deal = ctx().reg.read(reg::Game) + "/" + ctx().reg.read(reg::DealNumber);
         if (deal != baselineDeal_ || baseline_.empty()) {
             baselineDeal_ = deal;
+            baseline_ = {count};
+        } else if (count > baseline_.front() && ctx().P[50] == kForgetMeNot) {
+            // "Forget me not" brings the twins of the cards to remember onto
+            // the table when the preview ends.
             baseline_ = {count};
         } else if (count != baseline_.front()) {
             return "the table holds " + std::to_string(count) + " cards, the deal had " +
