@@ -137,7 +137,7 @@ public:
     bool depthFirst() {
         seen_.insert(key());
         std::vector<Frame> stack;
-        if (!enter(stack)) return won_;
+        if (!enter(stack, 0)) return won_;
         while (!stack.empty()) {
             Frame& f = stack.back();
             if (f.next == f.actions.size()) {
@@ -166,7 +166,7 @@ public:
                     } else {
                         seen_.insert(k);
                         path.push_back(text(a));
-                        if (!enter(stack)) return won_;
+                        if (!enter(stack, movedCard(a))) return won_;
                         continue;
                     }
                 }
@@ -186,7 +186,7 @@ public:
             std::size_t from;  // index into the current breadth
             Action action;
         };
-        std::vector<Trail> nodes{{-1, {}}};
+        std::vector<Trail> nodes{{-1, {}, 0}};
         std::vector<std::pair<int, Snapshot>> breadth;
         breadth.emplace_back(0, take(ctx_));
         seen_.insert(key());
@@ -203,7 +203,12 @@ public:
                 }
                 ++positions;
                 put(ctx_, breadth[i].second);
-                for (Action& a : outlooks(candidates(), breadth[i].second)) {
+                // choice: the card just moved is not moved on at once; it could
+                // have gone there straight away, and such moves only shuffle.
+                const int moved = nodes[static_cast<std::size_t>(breadth[i].first)].card;
+                std::vector<Action> actions = candidates();
+                std::erase_if(actions, [&](const Action& a) { return a.kind == ActionKind::Move && a.card == moved; });
+                for (Action& a : outlooks(std::move(actions), breadth[i].second, 0)) {
                     if (won_) {
                         path = pathTo(nodes, breadth[i].first);
                         path.push_back(text(a));
@@ -225,7 +230,7 @@ public:
                 clearHistory(ctx_);
                 perform(c.action);
                 if (!seen_.insert(key()).second) continue;
-                nodes.push_back({breadth[c.from].first, text(c.action)});
+                nodes.push_back({breadth[c.from].first, text(c.action), movedCard(c.action)});
                 next.emplace_back(static_cast<int>(nodes.size() - 1), take(ctx_));
             }
             breadth = std::move(next);
@@ -243,7 +248,9 @@ private:
     struct Trail {
         int parent;
         std::string action;
+        int card;  ///< the card the action moved; 0 for a click or the stock
     };
+    static int movedCard(const Action& a) { return a.kind == ActionKind::Move ? a.card : 0; }
     static std::vector<std::string> pathTo(const std::vector<Trail>& nodes, int at) {
         std::vector<std::string> out;
         for (; at > 0; at = nodes[static_cast<std::size_t>(at)].parent) out.push_back(nodes[static_cast<std::size_t>(at)].action);
@@ -417,8 +424,10 @@ private:
     }
 
     // Tries every action from `here` and keeps those that lead somewhere new,
-    // the most promising first. A winning action is kept alone (won_).
-    std::vector<Action> outlooks(std::vector<Action> actions, const Snapshot& here) {
+    // the most promising first; moving the card just moved (`moved`) again
+    // comes last, as it mostly shuffles it between rows. A winning action is
+    // kept alone (won_).
+    std::vector<Action> outlooks(std::vector<Action> actions, const Snapshot& here, int moved) {
         std::vector<Action> kept;
         for (Action& a : actions) {
             clearHistory(ctx_);
@@ -426,7 +435,7 @@ private:
             perform(a);
             const bool won = watch.won;
             const bool fresh = ctx_.run.isSet(Flag::GameInProgress) && !seen_.count(key());
-            if (fresh) a.outlook = outlook();
+            if (fresh) a.outlook = outlook() - (moved && movedCard(a) == moved ? kShuffle : 0);
             put(ctx_, here);
             if (won) {
                 won_ = true;
@@ -570,17 +579,18 @@ private:
     };
     static constexpr std::size_t kMaxDepth = 1500;
     static constexpr signed char kNever = 99;
+    static constexpr long kShuffle = 1000000;
 
     // Counts the position and opens a frame for it; false at the limit or
     // when one of its moves wins (won_, the move then ends the path).
-    bool enter(std::vector<Frame>& stack) {
+    bool enter(std::vector<Frame>& stack, int moved) {
         if (positions >= limit_) {
             limitReached = true;
             return false;
         }
         ++positions;
         Snapshot here = take(ctx_);
-        std::vector<Action> actions = outlooks(candidates(), here);
+        std::vector<Action> actions = outlooks(candidates(), here, moved);
         if (won_) {
             path.push_back(text(actions.front()));
             return false;
