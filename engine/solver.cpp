@@ -203,12 +203,10 @@ public:
                 }
                 ++positions;
                 put(ctx_, breadth[i].second);
-                // choice: the card just moved is not moved on at once; it could
-                // have gone there straight away, and such moves only shuffle.
+                // The card just moved ranks last when it moves on at once, so
+                // that such shuffles are the first positions the width drops.
                 const int moved = nodes[static_cast<std::size_t>(breadth[i].first)].card;
-                std::vector<Action> actions = candidates();
-                std::erase_if(actions, [&](const Action& a) { return a.kind == ActionKind::Move && a.card == moved; });
-                for (Action& a : outlooks(std::move(actions), breadth[i].second, 0)) {
+                for (Action& a : outlooks(candidates(), breadth[i].second, moved)) {
                     if (won_) {
                         path = pathTo(nodes, breadth[i].first);
                         path.push_back(text(a));
