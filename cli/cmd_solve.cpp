@@ -1,5 +1,6 @@
 // tessaro-cli solve --game N --deal D [--limit NODES] [--autoplay on|off]
-// [--pile NAME=LINE]...: deals game N and searches for a win. A win prints the
+// [--beam WIDTH] [--pile NAME=LINE]...: deals game N and searches for a win
+// (depth first, or a beam search WIDTH positions wide). A win prints the
 // play commands that reach it, one per line, ready for tessaro-cli play;
 // otherwise "lost" (every reachable position searched) or "unknown" (the
 // limit of positions was reached). A last comment line counts the positions.
@@ -18,6 +19,7 @@ int solveCommand(Context& ctx, Options& o, std::ostream& out, std::ostream&) {
     const std::string deal = takeOption(o, "--deal");
     const std::string limit = takeOption(o, "--limit");
     const std::string autoplay = takeOption(o, "--autoplay");
+    const std::string beam = takeOption(o, "--beam");
     const std::vector<PileArgument> piles = pileArguments(o);
     if (o.game < 0) throw UsageError{"solve needs --game N"};
     if (deal.empty()) throw UsageError{"solve needs --deal D"};
@@ -26,6 +28,10 @@ int solveCommand(Context& ctx, Options& o, std::ostream& out, std::ostream&) {
     if (!limit.empty()) {
         options.limit = parseInt(limit, "--limit");
         if (options.limit < 1) throw UsageError{"--limit must be at least 1"};
+    }
+    if (!beam.empty()) {
+        options.beam = parseInt(beam, "--beam");
+        if (options.beam < 1) throw UsageError{"--beam must be at least 1"};
     }
     if (!autoplay.empty() && autoplay != "on" && autoplay != "off") throw UsageError{"--autoplay takes on or off"};
     options.autoplay = autoplay != "off";
