@@ -12,6 +12,7 @@
 #include "dialogs/open_game_dialog.h"
 #include "platform/text_file.h"
 #include "shell/instance_guard.h"
+#include "shell/lazy_game_selection.h"
 #include "shell/main_window.h"
 #include "shell/resource_lookup.h"
 #include "shell/shell_dialogs.h"
@@ -124,13 +125,18 @@ bool Startup::run() {
     }
     if (ownDialogs_) ownDialogs_->setParent(window_.get());
     if (!env_.selection) {
-        // The game selection dialog is made now and shown when asked for.
-        auto dialog = std::make_unique<dialogs::OpenGameDialog>(ctx_, window_.get(), env_.screenSize.width(),
-                                                                env_.manyColours());
+        // The game selection dialog is made when first asked for, after the
+        // first frame: a returning player's game needs none.
         MainWindow* w = window_.get();
-        dialog->setRulesHelp([w](int game) { w->rulesHelpFor(game); });
-        env_.selection = dialog.get();
-        ownSelection_ = std::move(dialog);
+        const int screenWidth = env_.screenSize.width();
+        const bool manyColours = env_.manyColours();
+        auto lazy = std::make_unique<LazyGameSelection>([this, w, screenWidth, manyColours] {
+            auto dialog = std::make_unique<dialogs::OpenGameDialog>(ctx_, w, screenWidth, manyColours);
+            dialog->setRulesHelp([w](int game) { w->rulesHelpFor(game); });
+            return std::unique_ptr<GameSelection>(std::move(dialog));
+        });
+        env_.selection = lazy.get();
+        ownSelection_ = std::move(lazy);
     }
 
     // The player hears once about a settings file that had to be put aside.

@@ -18,6 +18,7 @@
 #include "platform/qt/resources.h"
 #include "shell/help_window.h"
 #include "shell/window_end_game.h"
+#include "shell/lazy_game_selection.h"
 #include "shell_fixture.h"
 #include "stores/game_selection.h"
 #include "stores/settings.h"
@@ -399,7 +400,11 @@ TEST_F(OpenGameWindowTest, AFirstRunOpensTheDialogAndStartsTheChosenGame) {
 TEST_F(OpenGameWindowTest, TheEndOfAGameAsksTheWindowsDialogAboutWonAndLostMarks) {
     dir.write("Data/Stat_e00.dat", "x");
     ASSERT_TRUE(startWithDialog());
-    auto* d = dynamic_cast<OpenGameDialog*>(w().selection());
+    // The dialog is made when first needed, not at start-up.
+    auto* lazy = dynamic_cast<shell::LazyGameSelection*>(w().selection());
+    ASSERT_NE(lazy, nullptr);
+    EXPECT_EQ(w().findChild<OpenGameDialog*>(), nullptr);
+    auto* d = dynamic_cast<OpenGameDialog*>(&lazy->made());
     ASSERT_NE(d, nullptr);
     EXPECT_FALSE(w().endGame().selectionShowsWonLost());
     d->chkShowWonLost->setChecked(true);
