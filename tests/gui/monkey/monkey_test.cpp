@@ -6,6 +6,8 @@
 // (delta-minimised) that still brings it back.
 //
 // TESSARO_MONKEY_SECONDS sets the time for the whole run (default 40),
+// TESSARO_MONKEY_EVENTS a number of events per game (the time is then an
+// upper bound; with a fixed seed a run sends the same events on any machine),
 // TESSARO_MONKEY_SEED the seed (default: from the clock), TESSARO_MONKEY_GAME
 // one game alone, TESSARO_MONKEY_SHOT a file for the window's picture at a
 // picture finding, TESSARO_MONKEY_MINIMISE_SECONDS the time for shortening a
@@ -280,6 +282,7 @@ std::vector<Event> minimise(int game, std::uint32_t seed, std::vector<Event> eve
 
 TEST(Monkey, EveryGameTakesRandomInputWithoutLosingTrackOfItsCards) {
     const int seconds = envInt("TESSARO_MONKEY_SECONDS", 40);
+    const auto eventsPerGame = static_cast<std::size_t>(std::max(0, envInt("TESSARO_MONKEY_EVENTS", 0)));
     const bool verbose = envInt("TESSARO_MONKEY_VERBOSE", 0) != 0;
     const int minimiseSeconds = envInt("TESSARO_MONKEY_MINIMISE_SECONDS", 60);
     const auto seed = static_cast<std::uint32_t>(
@@ -307,7 +310,7 @@ TEST(Monkey, EveryGameTakesRandomInputWithoutLosingTrackOfItsCards) {
         std::vector<Event> events;
         const auto until = Clock::now() + perGame;
         std::optional<std::string> finding;
-        while (!finding && Clock::now() < until) {
+        while (!finding && Clock::now() < until && (eventsPerGame == 0 || events.size() < eventsPerGame)) {
             events.push_back(monkey::randomEvent(rng, s.ctx(), s.w(), Session::kScreen));
             const auto sent = Clock::now();
             finding = s.step(events.back());
