@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/context.h"
+#include "engine/rule_judgement.h"
 #include "engine/rules.h"
 #include "engine/score.h"
 
@@ -45,6 +46,15 @@ void removeIf(Deck& deck, Pred drop) {
 int firstOfRank(const Deck& deck, int r) {
     for (std::size_t i = 0; i < deck.size(); ++i)
         if (deck[i] != 0 && rank(deck[i]) == r) return static_cast<int>(i);
+    return -1;
+}
+
+// The first foundation from `from` to `to` - 1 that the deal may put the card
+// on; -1 when none. choice: flattened, so that the judge's questions for the
+// one card share what does not change between foundations.
+[[gnu::flatten]] int firstFoundationTaking(const Context& ctx, int card, int from, int to) {
+    for (int f = from; f < to; ++f)
+        if (dealMayPlace(ctx, card, f)) return f;
     return -1;
 }
 
@@ -375,13 +385,11 @@ bool Dealer::autoMoveAt(int row, int pos, int code) {
         else if (position >= 7 && position <= 10) from = 4, to = 8;
         else from = 0, to = 8;
     }
-    for (int f = from; f < to; ++f) {
-        if (!dealMayPlace(ctx_, card, f)) continue;
-        ctx_.piles.fila(row).erase(static_cast<std::size_t>(pos) * 3, 3);
-        append(dest(f), card, '1');
-        return true;
-    }
-    return false;
+    const int f = firstFoundationTaking(ctx_, card, from, to);
+    if (f < 0) return false;
+    ctx_.piles.fila(row).erase(static_cast<std::size_t>(pos) * 3, 3);
+    append(dest(f), card, '1');
+    return true;
 }
 
 void Dealer::autoMove(int code) {
@@ -589,15 +597,23 @@ std::string newDealNumber(Context& ctx) {
 
 int freeSlot(const Deck& deck, int start, bool forward) {
     const int n = static_cast<int>(deck.size());
+    const int* slots = deck.data();
+    // The second search from the beginning covers only the slots the first
+    // one has not seen: before `start` forward, after it backward.
+    int first = 0, last = n;
     if (forward) {
-        for (int i = std::max(start, 0); i < n; ++i)
-            if (deck[static_cast<std::size_t>(i)] == 0) return i;
+        const int from = std::max(start, 0);
+        for (int i = from; i < n; ++i)
+            if (slots[i] == 0) return i;
+        last = std::min(from, n);
     } else {
-        for (int i = std::min(start, n - 1); i >= 0; --i)
-            if (deck[static_cast<std::size_t>(i)] == 0) return i;
+        const int from = std::min(start, n - 1);
+        for (int i = from; i >= 0; --i)
+            if (slots[i] == 0) return i;
+        first = std::max(from + 1, 0);
     }
-    for (int i = 0; i < n; ++i)
-        if (deck[static_cast<std::size_t>(i)] == 0) return i;
+    for (int i = first; i < last; ++i)
+        if (slots[i] == 0) return i;
     return -1;
 }
 
@@ -751,15 +767,17 @@ bool deal(Context& ctx) {
     return complete;
 }
 
-bool dealMayPlace(const Context& ctx, int card, int foundation) {
+// choice: flattened, so that the judge's general rule is compiled into this
+// question with the deal's constant arguments folded in.
+[[gnu::flatten]] bool dealMayPlace(const Context& ctx, int card, int foundation) {
     if (foundation < 0 || foundation >= kFoundations) return false;
     const RuleTable& P = ctx.P;
     // The deal asks the judge directly, not as a player's move, with an empty
     // foundation's top as 0.
     const std::string& pile = ctx.piles.dest(foundation);
     const int top = pile.size() < 3 ? 0 : cardAt(pile, pile.size() - 3);
-    return canPlace(ctx, top, card, P[51 + foundation], false, foundation, true, true, P[83 + foundation],
-                    P[67 + foundation], P[51 + foundation]);
+    return rules::quickCanPlace(ctx, top, card, P[51 + foundation], false, foundation, true, true, P[83 + foundation],
+                                P[67 + foundation], P[51 + foundation]);
 }
 
 }  // namespace tessaro
