@@ -49,15 +49,20 @@ inline int rankAbove(int r) { return r == 13 ? 1 : r + 1; }
 
 /// Three-digit form of a card number ("007"); "***" when it does not fit.
 std::string card3(int card);
-/// Appends the three-digit form to a pile text, without a temporary string.
-inline void appendCard3(std::string& out, int card) {
+/// Writes the three-digit form to out[0..2]; "***" when it does not fit.
+inline void writeCard3(char* out, int card) {
     if (card < 0 || card > 999) {
-        out += "***";
+        out[0] = out[1] = out[2] = '*';
         return;
     }
-    // Written digit by digit: the deal formats every card it moves.
-    const char digits[3] = {static_cast<char>('0' + card / 100), static_cast<char>('0' + card / 10 % 10),
-                            static_cast<char>('0' + card % 10)};
+    out[0] = static_cast<char>('0' + card / 100);
+    out[1] = static_cast<char>('0' + card / 10 % 10);
+    out[2] = static_cast<char>('0' + card % 10);
+}
+/// Appends the three-digit form to a pile text, without a temporary string.
+inline void appendCard3(std::string& out, int card) {
+    char digits[3];
+    writeCard3(digits, card);
     out.append(digits, 3);
 }
 /// Parses three digits at `text[offset]`; 0 when they are not digits.

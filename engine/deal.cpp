@@ -1,6 +1,7 @@
 #include "engine/deal.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 
 #include "engine/context.h"
@@ -112,6 +113,19 @@ private:
         return true;
     }
     int takeToPile(int n, PileRef pile);
+    // Appends the first n cards of the deck to the pile, face down, as n
+    // single appends would, with the pile text grown once.
+    void appendFront(PileRef pile, int n) {
+        if (!validPile(pile)) return;
+        std::string& t = text(pile);
+        const std::size_t at = t.size();
+        t.resize(at + static_cast<std::size_t>(n) * 3);
+        for (int i = 0; i < n; ++i) {
+            const int card = deck_[static_cast<std::size_t>(i)];
+            writeCard3(t.data() + at + static_cast<std::size_t>(i) * 3, card);
+            if (card != 0) ctx_.cards.setFace(card, '0');
+        }
+    }
     void faceMode(PileRef pile, int mode) { ctx_.cards.setFaces(text(pile), mode, '1'); }
 
     void foundationStarts();          // step 4
@@ -139,7 +153,7 @@ int Dealer::takeToPile(int n, PileRef pile) {
         if (static_cast<std::size_t>(n) > deck_.size())
             stop(pileName(pile) + " asks for " + std::to_string(n) + " cards but the deck holds only " +
                  std::to_string(deck_.size()) + "; the deal is stopped.");
-        for (int i = 0; i < n; ++i) append(pile, deck_[static_cast<std::size_t>(i)], '0');
+        appendFront(pile, n);
         deck_.erase(deck_.begin(), deck_.begin() + n);
         return n;
     }
@@ -617,6 +631,37 @@ int freeSlot(const Deck& deck, int start, bool forward) {
     return -1;
 }
 
+EmptySlots::EmptySlots(int n) : n_(std::max(n, 0)), bits_((static_cast<std::size_t>(n_) + 63) / 64, ~std::uint64_t{0}) {
+    if (n_ % 64 != 0) bits_.back() = (std::uint64_t{1} << (n_ % 64)) - 1;
+}
+
+int EmptySlots::firstFrom(int slot) const {
+    if (slot >= n_) return -1;
+    std::size_t w = static_cast<std::size_t>(slot) / 64;
+    std::uint64_t word = bits_[w] & (~std::uint64_t{0} << (slot % 64));
+    while (word == 0) {
+        if (++w == bits_.size()) return -1;
+        word = bits_[w];
+    }
+    return static_cast<int>(w * 64) + std::countr_zero(word);
+}
+
+int EmptySlots::lastAtOrBelow(int slot) const {
+    if (slot < 0) return -1;
+    std::size_t w = static_cast<std::size_t>(slot) / 64;
+    std::uint64_t word = bits_[w] & (~std::uint64_t{0} >> (63 - slot % 64));
+    while (word == 0) {
+        if (w == 0) return -1;
+        word = bits_[--w];
+    }
+    return static_cast<int>(w * 64) + 63 - std::countl_zero(word);
+}
+
+int EmptySlots::find(int start, bool forward) const {
+    const int found = forward ? firstFrom(std::max(start, 0)) : lastAtOrBelow(std::min(start, n_ - 1));
+    return found >= 0 ? found : firstFrom(0);
+}
+
 bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
     const RuleTable& P = ctx.P;
     deck.clear();
@@ -643,6 +688,7 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
 
     // Step 2.
     int y = s[2] * 100 + s[6] * 10 + s[12];
+    EmptySlots empty(n);  // the slots searched, kept beside the deck
 
     // Step 3: jokers.
     if (P[44] != 0) {
@@ -650,12 +696,13 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
         const int jokers = clampCount(P[373], 4);
         for (int j = 1; j <= jokers; ++j) {
             a = wrapSlot(a + kStepRows[s[1]][j - 1], n);
-            const int slot = freeSlot(deck, a, true);
+            const int slot = empty.find(a, true);
             if (slot < 0) {
                 ctx.dialogs->info("The deck has no free slot for joker " + card3(104 + j) + "; the deal is stopped.");
                 return false;
             }
             deck[static_cast<std::size_t>(slot)] = 104 + j;
+            empty.fill(slot);
         }
     }
 
@@ -690,8 +737,10 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
             y = wrapSlot(y + kStepRows[d][i - 1], n);
             const int u = kSuitRows[suitRow][i - 1];
             const int card = (u - 1) * 13 + r + (i > 4 ? 52 : 0);
-            if (deck[static_cast<std::size_t>(y)] != 0) y = freeSlot(deck, y, forward);
-            if (y >= 0) deck[static_cast<std::size_t>(y)] = card;  // a full deck drops the card
+            if (deck[static_cast<std::size_t>(y)] != 0) y = empty.find(y, forward);
+            if (y < 0) continue;  // a full deck drops the card
+            deck[static_cast<std::size_t>(y)] = card;
+            empty.fill(y);
         }
     }
 
