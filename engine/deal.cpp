@@ -1,6 +1,7 @@
 #include "engine/deal.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdio>
 
@@ -27,6 +28,17 @@ constexpr int kStepRows[10][8] = {
     {24, 13, 20, 21, 21, 14, 15, 22},
 };
 
+// 10 to the powers 0-13.
+constexpr std::array<long long, 14> kPowersOf10 = [] {
+    std::array<long long, 14> p{};
+    long long v = 1;
+    for (long long& x : p) {
+        x = v;
+        v *= 10;
+    }
+    return p;
+}();
+
 // Keeps a slot index inside a deck of n slots: wraps at n, never below 0.
 int wrapSlot(int y, int n) {
     if (y >= n) y %= n;
@@ -50,12 +62,26 @@ int firstOfRank(const Deck& deck, int r) {
     return -1;
 }
 
-// The first foundation from `from` to `to` - 1 that the deal may put the card
-// on; -1 when none. choice: flattened, so that the judge's questions for the
-// one card share what does not change between foundations.
-[[gnu::flatten]] int firstFoundationTaking(const Context& ctx, int card, int from, int to) {
+// The top card of foundation f as the deal's questions see it: 0 when empty.
+int foundationTop(const Context& ctx, int f) {
+    const std::string& pile = ctx.piles.dest(f);
+    return pile.size() < 3 ? 0 : cardAt(pile, pile.size() - 3);
+}
+
+// dealMayPlace with the foundation's top card given. choice: flattened, so
+// that the judge's general rule is compiled in with the deal's constant
+// arguments folded.
+[[gnu::flatten]] bool mayPlaceOn(const Context& ctx, int top, int card, int f) {
+    const RuleTable& P = ctx.P;
+    return rules::quickCanPlace(ctx, top, card, P[51 + f], false, f, true, true, P[83 + f], P[67 + f], P[51 + f]);
+}
+
+// The first foundation from `from` to `to` - 1 (within 0-15) that the deal may
+// put the card on, their top cards given; -1 when none. Flattened too, so that
+// the questions for the one card share what does not change between them.
+[[gnu::flatten]] int firstFoundationTaking(const Context& ctx, const int* tops, int card, int from, int to) {
     for (int f = from; f < to; ++f)
-        if (dealMayPlace(ctx, card, f)) return f;
+        if (mayPlaceOn(ctx, tops[f], card, f)) return f;
     return -1;
 }
 
@@ -146,6 +172,7 @@ private:
     Context& ctx_;
     RuleTable& P_;
     Deck deck_;
+    std::array<int, kFoundations> tops_{};  // the foundations' top cards during autoMove
 };
 
 int Dealer::takeToPile(int n, PileRef pile) {
@@ -399,10 +426,11 @@ bool Dealer::autoMoveAt(int row, int pos, int code) {
         else if (position >= 7 && position <= 10) from = 4, to = 8;
         else from = 0, to = 8;
     }
-    const int f = firstFoundationTaking(ctx_, card, from, to);
+    const int f = firstFoundationTaking(ctx_, tops_.data(), card, from, to);
     if (f < 0) return false;
     ctx_.piles.fila(row).erase(static_cast<std::size_t>(pos) * 3, 3);
     append(dest(f), card, '1');
+    tops_[static_cast<std::size_t>(f)] = card;
     return true;
 }
 
@@ -412,6 +440,9 @@ void Dealer::autoMove(int code) {
     // the judge some hundred times per deal, and looking piles up by
     // reference around each question cost more than the questions.
     auto count = [this](int r) { return static_cast<int>(ctx_.piles.fila(r).size() / 3); };
+    // The foundations' top cards are read once; only autoMoveAt changes them
+    // from here on, and it keeps them up to date.
+    for (int f = 0; f < kFoundations; ++f) tops_[static_cast<std::size_t>(f)] = foundationTop(ctx_, f);
     if (P_[24] != 0) {
         for (int r = 0; r < n; ++r)
             for (int pos = 0; pos < count(r);)
@@ -707,6 +738,12 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
     }
 
     // Step 4: thirteen steps, one rank each.
+    long long lead[14] = {};  // lead[i]: characters 1 to i as a number
+    for (int i = 1; i <= 13; ++i) lead[i] = lead[i - 1] * 10 + s[i];
+    // Characters i to j as a number; 0 when i > j.
+    auto digitsOf = [&lead](int i, int j) {
+        return i > j ? 0LL : lead[j] - lead[i - 1] * kPowersOf10[static_cast<std::size_t>(j - i + 1)];
+    };
     int pool[13];
     int poolSize = 13;
     for (int i = 0; i < 13; ++i) pool[i] = i + 1;
@@ -718,11 +755,9 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
         const bool forward = d == 0;
         // The nine-digit text: the number without characters t..t+3, or
         // characters 3-11, 4-12, 5-13 for the last three steps.
-        long long nine = 0;
-        for (int i = 1; i <= 13; ++i) {
-            const bool keep = t <= 10 ? (i < t || i > t + 3) : (i >= t - 8 && i <= t);
-            if (keep) nine = nine * 10 + s[i];
-        }
+        const long long nine = t <= 10 ? digitsOf(1, t - 1) * kPowersOf10[static_cast<std::size_t>(10 - t)] +
+                                             digitsOf(t + 4, 13)
+                                       : digitsOf(t - 8, t);
         const int suitRow = static_cast<int>(nine % 13);
         int k = (s[p1] * 100 + s[p2] * 10 + s[p3]) % 13;
         if (k > poolSize - 1) k = forward ? poolSize - 1 : 0;
@@ -816,17 +851,11 @@ bool deal(Context& ctx) {
     return complete;
 }
 
-// choice: flattened, so that the judge's general rule is compiled into this
-// question with the deal's constant arguments folded in.
-[[gnu::flatten]] bool dealMayPlace(const Context& ctx, int card, int foundation) {
+bool dealMayPlace(const Context& ctx, int card, int foundation) {
     if (foundation < 0 || foundation >= kFoundations) return false;
-    const RuleTable& P = ctx.P;
     // The deal asks the judge directly, not as a player's move, with an empty
     // foundation's top as 0.
-    const std::string& pile = ctx.piles.dest(foundation);
-    const int top = pile.size() < 3 ? 0 : cardAt(pile, pile.size() - 3);
-    return rules::quickCanPlace(ctx, top, card, P[51 + foundation], false, foundation, true, true, P[83 + foundation],
-                                P[67 + foundation], P[51 + foundation]);
+    return mayPlaceOn(ctx, foundationTop(ctx, foundation), card, foundation);
 }
 
 }  // namespace tessaro
