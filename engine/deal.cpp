@@ -662,7 +662,8 @@ int freeSlot(const Deck& deck, int start, bool forward) {
     return -1;
 }
 
-EmptySlots::EmptySlots(int n) : n_(std::max(n, 0)), bits_((static_cast<std::size_t>(n_) + 63) / 64, ~std::uint64_t{0}) {
+EmptySlots::EmptySlots(int n)
+    : n_(std::max(n, 0)), bits_((static_cast<std::size_t>(n_) + 63) / 64, ~std::uint64_t{0}) {
     if (n_ % 64 != 0) bits_.back() = (std::uint64_t{1} << (n_ % 64)) - 1;
 }
 
@@ -719,7 +720,7 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
 
     // Step 2.
     int y = s[2] * 100 + s[6] * 10 + s[12];
-    EmptySlots empty(n);  // the slots searched, kept beside the deck
+    EmptySlots empty(n);  // the deck's empty slots, kept beside it for the searches
 
     // Step 3: jokers.
     if (P[44] != 0) {
