@@ -2,17 +2,6 @@
 
 namespace tessaro {
 
-void appendCard3(std::string& out, int card) {
-    if (card < 0 || card > 999) {
-        out += "***";
-        return;
-    }
-    // Written digit by digit: the deal formats every card it moves.
-    const char digits[3] = {static_cast<char>('0' + card / 100), static_cast<char>('0' + card / 10 % 10),
-                            static_cast<char>('0' + card % 10)};
-    out.append(digits, 3);
-}
-
 std::string card3(int card) {
     std::string text;
     appendCard3(text, card);
@@ -35,12 +24,6 @@ void CardTable::reset() {
         name.resize(15, ' ');
         r_[static_cast<std::size_t>(n - 1)] = name + suitDigit + card3(n) + "1";
     }
-}
-
-void CardTable::setFace(int card, char flag) {
-    if (!valid(card)) return;
-    // Characters 1-19 stay as they are; only the face flag is rewritten.
-    r_[static_cast<std::size_t>(card - 1)][19] = flag;
 }
 
 void CardTable::setFaces(std::string_view pile, int mode, char flag) {

@@ -49,8 +49,22 @@ inline int rankAbove(int r) { return r == 13 ? 1 : r + 1; }
 
 /// Three-digit form of a card number ("007"); "***" when it does not fit.
 std::string card3(int card);
+/// Writes the three-digit form to out[0..2]; "***" when it does not fit.
+inline void writeCard3(char* out, int card) {
+    if (card < 0 || card > 999) {
+        out[0] = out[1] = out[2] = '*';
+        return;
+    }
+    out[0] = static_cast<char>('0' + card / 100);
+    out[1] = static_cast<char>('0' + card / 10 % 10);
+    out[2] = static_cast<char>('0' + card % 10);
+}
 /// Appends the three-digit form to a pile text, without a temporary string.
-void appendCard3(std::string& out, int card);
+inline void appendCard3(std::string& out, int card) {
+    char digits[3];
+    writeCard3(digits, card);
+    out.append(digits, 3);
+}
 /// Parses three digits at `text[offset]`; 0 when they are not digits.
 inline int cardAt(std::string_view text, std::size_t offset) {
     if (offset + 3 > text.size()) return 0;
@@ -76,7 +90,9 @@ public:
     bool faceDown(int card) const { return valid(card) && record(card)[19] == '0'; }
     bool faceUp(int card) const { return valid(card) && record(card)[19] != '0'; }
     /// Rewrites character 20 keeping characters 1-19. Ignored for non-cards.
-    void setFace(int card, char flag);
+    void setFace(int card, char flag) {
+        if (valid(card)) r_[static_cast<std::size_t>(card - 1)][19] = flag;
+    }
 
     /// Flips several cards of a pile text at once: n >= 1 the last n cards get
     /// flag; -1 odd positions from the bottom up, even down; -2 the reverse;

@@ -1,9 +1,12 @@
 #include "engine/deal.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdio>
 
 #include "engine/context.h"
+#include "engine/rule_judgement.h"
 #include "engine/rules.h"
 #include "engine/score.h"
 
@@ -25,6 +28,17 @@ constexpr int kStepRows[10][8] = {
     {24, 13, 20, 21, 21, 14, 15, 22},
 };
 
+// 10 to the powers 0-13.
+constexpr std::array<long long, 14> kPowersOf10 = [] {
+    std::array<long long, 14> p{};
+    long long v = 1;
+    for (long long& x : p) {
+        x = v;
+        v *= 10;
+    }
+    return p;
+}();
+
 // Keeps a slot index inside a deck of n slots: wraps at n, never below 0.
 int wrapSlot(int y, int n) {
     if (y >= n) y %= n;
@@ -45,6 +59,29 @@ void removeIf(Deck& deck, Pred drop) {
 int firstOfRank(const Deck& deck, int r) {
     for (std::size_t i = 0; i < deck.size(); ++i)
         if (deck[i] != 0 && rank(deck[i]) == r) return static_cast<int>(i);
+    return -1;
+}
+
+// The top card of foundation f as the deal's questions see it: 0 when empty.
+int foundationTop(const Context& ctx, int f) {
+    const std::string& pile = ctx.piles.dest(f);
+    return pile.size() < 3 ? 0 : cardAt(pile, pile.size() - 3);
+}
+
+// dealMayPlace with the foundation's top card given. choice: flattened, so
+// that the judge's general rule is compiled in with the deal's constant
+// arguments folded.
+[[gnu::flatten]] bool mayPlaceOn(const Context& ctx, int top, int card, int f) {
+    const RuleTable& P = ctx.P;
+    return rules::quickCanPlace(ctx, top, card, P[51 + f], false, f, true, true, P[83 + f], P[67 + f], P[51 + f]);
+}
+
+// The first foundation from `from` to `to` - 1 (within 0-15) that the deal may
+// put the card on, their top cards given; -1 when none. Flattened too, so that
+// the questions for the one card share what does not change between them.
+[[gnu::flatten]] int firstFoundationTaking(const Context& ctx, const int* tops, int card, int from, int to) {
+    for (int f = from; f < to; ++f)
+        if (mayPlaceOn(ctx, tops[f], card, f)) return f;
     return -1;
 }
 
@@ -102,6 +139,19 @@ private:
         return true;
     }
     int takeToPile(int n, PileRef pile);
+    // Appends the first n cards of the deck to the pile, face down, as n
+    // single appends would, with the pile text grown once.
+    void appendFront(PileRef pile, int n) {
+        if (!validPile(pile)) return;
+        std::string& t = text(pile);
+        const std::size_t at = t.size();
+        t.resize(at + static_cast<std::size_t>(n) * 3);
+        for (int i = 0; i < n; ++i) {
+            const int card = deck_[static_cast<std::size_t>(i)];
+            writeCard3(t.data() + at + static_cast<std::size_t>(i) * 3, card);
+            if (card != 0) ctx_.cards.setFace(card, '0');
+        }
+    }
     void faceMode(PileRef pile, int mode) { ctx_.cards.setFaces(text(pile), mode, '1'); }
 
     void foundationStarts();          // step 4
@@ -122,6 +172,7 @@ private:
     Context& ctx_;
     RuleTable& P_;
     Deck deck_;
+    std::array<int, kFoundations> tops_{};  // the foundations' top cards during autoMove
 };
 
 int Dealer::takeToPile(int n, PileRef pile) {
@@ -129,7 +180,7 @@ int Dealer::takeToPile(int n, PileRef pile) {
         if (static_cast<std::size_t>(n) > deck_.size())
             stop(pileName(pile) + " asks for " + std::to_string(n) + " cards but the deck holds only " +
                  std::to_string(deck_.size()) + "; the deal is stopped.");
-        for (int i = 0; i < n; ++i) append(pile, deck_[static_cast<std::size_t>(i)], '0');
+        appendFront(pile, n);
         deck_.erase(deck_.begin(), deck_.begin() + n);
         return n;
     }
@@ -375,13 +426,12 @@ bool Dealer::autoMoveAt(int row, int pos, int code) {
         else if (position >= 7 && position <= 10) from = 4, to = 8;
         else from = 0, to = 8;
     }
-    for (int f = from; f < to; ++f) {
-        if (!dealMayPlace(ctx_, card, f)) continue;
-        ctx_.piles.fila(row).erase(static_cast<std::size_t>(pos) * 3, 3);
-        append(dest(f), card, '1');
-        return true;
-    }
-    return false;
+    const int f = firstFoundationTaking(ctx_, tops_.data(), card, from, to);
+    if (f < 0) return false;
+    ctx_.piles.fila(row).erase(static_cast<std::size_t>(pos) * 3, 3);
+    append(dest(f), card, '1');
+    tops_[static_cast<std::size_t>(f)] = card;
+    return true;
 }
 
 void Dealer::autoMove(int code) {
@@ -390,6 +440,9 @@ void Dealer::autoMove(int code) {
     // the judge some hundred times per deal, and looking piles up by
     // reference around each question cost more than the questions.
     auto count = [this](int r) { return static_cast<int>(ctx_.piles.fila(r).size() / 3); };
+    // The foundations' top cards are read once; only autoMoveAt changes them
+    // from here on, and it keeps them up to date.
+    for (int f = 0; f < kFoundations; ++f) tops_[static_cast<std::size_t>(f)] = foundationTop(ctx_, f);
     if (P_[24] != 0) {
         for (int r = 0; r < n; ++r)
             for (int pos = 0; pos < count(r);)
@@ -589,16 +642,56 @@ std::string newDealNumber(Context& ctx) {
 
 int freeSlot(const Deck& deck, int start, bool forward) {
     const int n = static_cast<int>(deck.size());
+    const int* slots = deck.data();
+    // The second search from the beginning covers only the slots the first
+    // one has not seen: before `start` forward, after it backward.
+    int first = 0, last = n;
     if (forward) {
-        for (int i = std::max(start, 0); i < n; ++i)
-            if (deck[static_cast<std::size_t>(i)] == 0) return i;
+        const int from = std::max(start, 0);
+        for (int i = from; i < n; ++i)
+            if (slots[i] == 0) return i;
+        last = std::min(from, n);
     } else {
-        for (int i = std::min(start, n - 1); i >= 0; --i)
-            if (deck[static_cast<std::size_t>(i)] == 0) return i;
+        const int from = std::min(start, n - 1);
+        for (int i = from; i >= 0; --i)
+            if (slots[i] == 0) return i;
+        first = std::max(from + 1, 0);
     }
-    for (int i = 0; i < n; ++i)
-        if (deck[static_cast<std::size_t>(i)] == 0) return i;
+    for (int i = first; i < last; ++i)
+        if (slots[i] == 0) return i;
     return -1;
+}
+
+EmptySlots::EmptySlots(int n)
+    : n_(std::max(n, 0)), bits_((static_cast<std::size_t>(n_) + 63) / 64, ~std::uint64_t{0}) {
+    if (n_ % 64 != 0) bits_.back() = (std::uint64_t{1} << (n_ % 64)) - 1;
+}
+
+int EmptySlots::firstFrom(int slot) const {
+    if (slot >= n_) return -1;
+    std::size_t w = static_cast<std::size_t>(slot) / 64;
+    std::uint64_t word = bits_[w] & (~std::uint64_t{0} << (slot % 64));
+    while (word == 0) {
+        if (++w == bits_.size()) return -1;
+        word = bits_[w];
+    }
+    return static_cast<int>(w * 64) + std::countr_zero(word);
+}
+
+int EmptySlots::lastAtOrBelow(int slot) const {
+    if (slot < 0) return -1;
+    std::size_t w = static_cast<std::size_t>(slot) / 64;
+    std::uint64_t word = bits_[w] & (~std::uint64_t{0} >> (63 - slot % 64));
+    while (word == 0) {
+        if (w == 0) return -1;
+        word = bits_[--w];
+    }
+    return static_cast<int>(w * 64) + 63 - std::countl_zero(word);
+}
+
+int EmptySlots::find(int start, bool forward) const {
+    const int found = forward ? firstFrom(std::max(start, 0)) : lastAtOrBelow(std::min(start, n_ - 1));
+    return found >= 0 ? found : firstFrom(0);
 }
 
 bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
@@ -627,6 +720,7 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
 
     // Step 2.
     int y = s[2] * 100 + s[6] * 10 + s[12];
+    EmptySlots empty(n);  // the deck's empty slots, kept beside it for the searches
 
     // Step 3: jokers.
     if (P[44] != 0) {
@@ -634,16 +728,23 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
         const int jokers = clampCount(P[373], 4);
         for (int j = 1; j <= jokers; ++j) {
             a = wrapSlot(a + kStepRows[s[1]][j - 1], n);
-            const int slot = freeSlot(deck, a, true);
+            const int slot = empty.find(a, true);
             if (slot < 0) {
                 ctx.dialogs->info("The deck has no free slot for joker " + card3(104 + j) + "; the deal is stopped.");
                 return false;
             }
             deck[static_cast<std::size_t>(slot)] = 104 + j;
+            empty.fill(slot);
         }
     }
 
     // Step 4: thirteen steps, one rank each.
+    long long lead[14] = {};  // lead[i]: characters 1 to i as a number
+    for (int i = 1; i <= 13; ++i) lead[i] = lead[i - 1] * 10 + s[i];
+    // Characters i to j as a number; 0 when i > j.
+    auto digitsOf = [&lead](int i, int j) {
+        return i > j ? 0LL : lead[j] - lead[i - 1] * kPowersOf10[static_cast<std::size_t>(j - i + 1)];
+    };
     int pool[13];
     int poolSize = 13;
     for (int i = 0; i < 13; ++i) pool[i] = i + 1;
@@ -655,11 +756,9 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
         const bool forward = d == 0;
         // The nine-digit text: the number without characters t..t+3, or
         // characters 3-11, 4-12, 5-13 for the last three steps.
-        long long nine = 0;
-        for (int i = 1; i <= 13; ++i) {
-            const bool keep = t <= 10 ? (i < t || i > t + 3) : (i >= t - 8 && i <= t);
-            if (keep) nine = nine * 10 + s[i];
-        }
+        const long long nine = t <= 10 ? digitsOf(1, t - 1) * kPowersOf10[static_cast<std::size_t>(10 - t)] +
+                                             digitsOf(t + 4, 13)
+                                       : digitsOf(t - 8, t);
         const int suitRow = static_cast<int>(nine % 13);
         int k = (s[p1] * 100 + s[p2] * 10 + s[p3]) % 13;
         if (k > poolSize - 1) k = forward ? poolSize - 1 : 0;
@@ -674,8 +773,10 @@ bool buildDeck(Context& ctx, std::string_view number, Deck& deck) {
             y = wrapSlot(y + kStepRows[d][i - 1], n);
             const int u = kSuitRows[suitRow][i - 1];
             const int card = (u - 1) * 13 + r + (i > 4 ? 52 : 0);
-            if (deck[static_cast<std::size_t>(y)] != 0) y = freeSlot(deck, y, forward);
-            if (y >= 0) deck[static_cast<std::size_t>(y)] = card;  // a full deck drops the card
+            if (deck[static_cast<std::size_t>(y)] != 0) y = empty.find(y, forward);
+            if (y < 0) continue;  // a full deck drops the card
+            deck[static_cast<std::size_t>(y)] = card;
+            empty.fill(y);
         }
     }
 
@@ -753,13 +854,9 @@ bool deal(Context& ctx) {
 
 bool dealMayPlace(const Context& ctx, int card, int foundation) {
     if (foundation < 0 || foundation >= kFoundations) return false;
-    const RuleTable& P = ctx.P;
     // The deal asks the judge directly, not as a player's move, with an empty
     // foundation's top as 0.
-    const std::string& pile = ctx.piles.dest(foundation);
-    const int top = pile.size() < 3 ? 0 : cardAt(pile, pile.size() - 3);
-    return canPlace(ctx, top, card, P[51 + foundation], false, foundation, true, true, P[83 + foundation],
-                    P[67 + foundation], P[51 + foundation]);
+    return mayPlaceOn(ctx, foundationTop(ctx, foundation), card, foundation);
 }
 
 }  // namespace tessaro

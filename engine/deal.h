@@ -3,6 +3,7 @@
 // The deck builder turns the digits into an ordered deck with fixed tables (no
 // random generator), the deck is filtered for the game, foundations get their
 // base cards, and the deck is handed out to the piles as the parameters say.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,23 @@ std::string newDealNumber(Context& ctx);
 /// before it searching down to 0 (backward); failing that, the first empty
 /// slot from the beginning; -1 when the deck has none.
 int freeSlot(const Deck& deck, int start, bool forward);
+
+/// The empty slots of a deck being filled, one bit each, so that a search
+/// passes 64 filled slots at a time. find() answers as freeSlot does on a deck
+/// whose empty slots are the ones not yet filled.
+class EmptySlots {
+public:
+    /// n slots, all empty.
+    explicit EmptySlots(int n);
+    void fill(int slot) { bits_[static_cast<std::size_t>(slot) / 64] &= ~(std::uint64_t{1} << (slot % 64)); }
+    int find(int start, bool forward) const;
+
+private:
+    int firstFrom(int slot) const;     // the first empty slot at or after slot; -1 when none
+    int lastAtOrBelow(int slot) const;  // the last empty slot at or before slot; -1 when none
+    int n_;
+    std::vector<std::uint64_t> bits_;  // bit set: the slot is empty
+};
 
 /// Builds the deck of a 13-digit deal number under the current rules,
 /// including the rank removal of parameter 47. A deck size other than 1-52 or

@@ -15,27 +15,8 @@ bool validPile(PileRef p) {
     return false;
 }
 
-std::string& Piles::text(PileRef p) {
-    if (!validPile(p)) {
-        // A pile that does not exist reads as empty; writes to it are dropped.
-        scratch_.clear();
-        return scratch_;
-    }
-    return const_cast<std::string&>(static_cast<const Piles&>(*this).text(p));
-}
-
-const std::string& Piles::text(PileRef p) const {
+const std::string& Piles::emptyText() {
     static const std::string kEmpty;
-    switch (p.kind) {
-    case PileKind::Stock:
-        return p.index >= 0 && p.index < kStockPiles ? stock_[static_cast<std::size_t>(p.index)] : kEmpty;
-    case PileKind::Foundation:
-        return p.index >= 0 && p.index < kFoundations ? dest_[static_cast<std::size_t>(p.index)] : kEmpty;
-    case PileKind::Row:
-        return p.index >= 0 && p.index < kRows ? fila_[static_cast<std::size_t>(p.index)] : kEmpty;
-    case PileKind::Reserve:
-        return p.index >= 0 && p.index < kReserves ? appogg_[static_cast<std::size_t>(p.index)] : kEmpty;
-    }
     return kEmpty;
 }
 
@@ -44,12 +25,6 @@ void Piles::clear() {
     for (auto& s : dest_) s.clear();
     for (auto& s : fila_) s.clear();
     for (auto& s : appogg_) s.clear();
-}
-
-void Piles::append(PileRef p, int card, CardTable& cards, std::optional<char> flag) {
-    if (!validPile(p)) return;
-    appendCard3(text(p), card);
-    if (card != 0 && flag) cards.setFace(card, *flag);
 }
 
 bool Piles::append(std::string_view name, int card, CardTable& cards, std::optional<char> flag) {

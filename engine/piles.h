@@ -6,10 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "engine/cards.h"
+
 namespace tessaro {
 
 class RuleTable;
-class CardTable;
 
 enum class PileKind : int { Stock = 0, Foundation = 1, Row = 2, Reserve = 3 };
 
@@ -41,8 +42,17 @@ struct Found {
 
 class Piles {
 public:
-    std::string& text(PileRef p);
-    const std::string& text(PileRef p) const;
+    /// The pile's text; a pile that does not exist reads as empty, and writes
+    /// to it are dropped.
+    std::string& text(PileRef p) {
+        if (std::string* t = find(p)) return *t;
+        scratch_.clear();
+        return scratch_;
+    }
+    const std::string& text(PileRef p) const {
+        if (const std::string* t = find(p)) return *t;
+        return emptyText();
+    }
     std::string& stock(int i) { return stock_[static_cast<std::size_t>(i)]; }
     std::string& dest(int i) { return dest_[static_cast<std::size_t>(i)]; }
     std::string& fila(int i) { return fila_[static_cast<std::size_t>(i)]; }
@@ -56,7 +66,12 @@ public:
     void clear();
 
     /// Appends a card (and, when card != 0 and flag is given, sets its face).
-    void append(PileRef p, int card, CardTable& cards, std::optional<char> flag = std::nullopt);
+    void append(PileRef p, int card, CardTable& cards, std::optional<char> flag = std::nullopt) {
+        std::string* t = find(p);
+        if (!t) return;
+        appendCard3(*t, card);
+        if (card != 0 && flag) cards.setFace(card, *flag);
+    }
     /// The same with the pile found by name; false when the name names no pile.
     bool append(std::string_view name, int card, CardTable& cards, std::optional<char> flag = std::nullopt);
 
@@ -72,6 +87,20 @@ public:
     int highestRow(const RuleTable& rules) const;
 
 private:
+    // The pile's text; nullptr when the reference names no pile.
+    const std::string* find(PileRef p) const {
+        const auto i = static_cast<std::size_t>(p.index);
+        switch (p.kind) {
+        case PileKind::Stock: return i < stock_.size() ? &stock_[i] : nullptr;
+        case PileKind::Foundation: return i < dest_.size() ? &dest_[i] : nullptr;
+        case PileKind::Row: return i < fila_.size() ? &fila_[i] : nullptr;
+        case PileKind::Reserve: return i < appogg_.size() ? &appogg_[i] : nullptr;
+        }
+        return nullptr;
+    }
+    std::string* find(PileRef p) { return const_cast<std::string*>(static_cast<const Piles&>(*this).find(p)); }
+    static const std::string& emptyText();
+
     std::array<std::string, kStockPiles> stock_;
     std::array<std::string, kFoundations> dest_;
     std::array<std::string, kRows> fila_;

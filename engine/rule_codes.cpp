@@ -739,92 +739,22 @@ bool code110(const Judgement& j) {
 
 }  // namespace
 
-bool byBuildingCode(const Judgement& j) {
-    switch (j.code) {
-    case 4: return code4(j);
-    case 5: return code5(j);
-    case 7: return code7(j);
-    case 11: return code11(j);
-    case 12: return code12(j);
-    case 14: return code14(j);
-    case 15: return code15(j);
-    case 16: return code16(j);
-    case 17: return code17(j);
-    case 18: return code18(j);
-    case 19: return code19(j);
-    case 20: return code20(j);
-    case 21: return code21(j);
-    case 23: return code23(j);
-    case 24: return code24(j);
-    case 25: return code25(j);
-    case 26: return code26(j);
-    case 27: return code27(j);
-    case 28: return code28(j);
-    case 29: return code29(j);
-    case 30: return code30(j);
-    case 31: return code31(j);
-    case 32: return code32(j);
-    case 33: return code33(j);
-    case 34: return code34(j);
-    case 35: return code35(j);
-    case 36: return code36(j);
-    case 37: return code37(j);
-    case 38: return code38(j);
-    case 39: return code39(j);
-    case 40: return code40(j);
-    case 41: return code41(j);
-    case 42: return code42(j);
-    case 43: return code43(j);
-    case 44: return code44(j);
-    case 45: return code45(j);
-    case 46: return code46(j);
-    case 47: return code47(j);
-    case 48: return code48(j);
-    case 49: return code49(j);
-    case 50: return code50(j);
-    case 51: return code51(j);
-    case 52: return code52(j);
-    case 53: return code53(j);
-    case 54: return code54(j);
-    case 55: return code55(j);
-    case 56: return code56(j);
-    case 60: return code60(j);
-    case 61: return code61(j);
-    case 70: return code70(j);
-    case 71: return code71(j);
-    case 72: return code72(j);
-    case 73: return code73(j);
-    case 75: return code75(j);
-    case 76: return code76(j);
-    case 77: return code77(j);
-    case 78: return code78(j);
-    case 79: return code79(j);
-    case 80: return code80(j);
-    case 81: return code81(j);
-    case 82: return code82(j);
-    case 83: return code83(j);
-    case 86: return code86(j);
-    case 87: return code87(j);
-    case 91: return code91(j);
-    case 92: return code92(j);
-    case 93: return code93(j);
-    case 94: return code94(j);
-    case 95: return code95(j);
-    case 96: return code96(j);
-    case 97: return code97(j);
-    case 98: return code98(j);
-    case 99: return code99(j);
-    case 100: return code100(j);
-    case 101: return code101(j);
-    case 102: return code102(j);
-    case 104: return code104(j);
-    case 105: return code105(j);
-    case 106: return code106(j);
-    case 108: return code108(j);
-    case 109: return code109(j);
-    case 110: return code110(j);
-    default: return generalRule(j, j.code);  // 0-3, 6, 8, 13 and every code not listed
-    }
-}
+// The codes above, by number; every other code goes to the general rule.
+constinit const std::array<OwnRule, kRuleCodeCount> kOwnRules = [] {
+    std::array<OwnRule, kRuleCodeCount> t{};
+    t[4] = code4; t[5] = code5; t[7] = code7; t[11] = code11; t[12] = code12; t[14] = code14; t[15] = code15;
+    t[16] = code16; t[17] = code17; t[18] = code18; t[19] = code19; t[20] = code20; t[21] = code21; t[23] = code23;
+    t[24] = code24; t[25] = code25; t[26] = code26; t[27] = code27; t[28] = code28; t[29] = code29; t[30] = code30;
+    t[31] = code31; t[32] = code32; t[33] = code33; t[34] = code34; t[35] = code35; t[36] = code36; t[37] = code37;
+    t[38] = code38; t[39] = code39; t[40] = code40; t[41] = code41; t[42] = code42; t[43] = code43; t[44] = code44;
+    t[45] = code45; t[46] = code46; t[47] = code47; t[48] = code48; t[49] = code49; t[50] = code50; t[51] = code51;
+    t[52] = code52; t[53] = code53; t[54] = code54; t[55] = code55; t[56] = code56; t[60] = code60; t[61] = code61;
+    t[70] = code70; t[71] = code71; t[72] = code72; t[73] = code73; t[75] = code75; t[76] = code76; t[77] = code77;
+    t[78] = code78; t[79] = code79; t[80] = code80; t[81] = code81; t[82] = code82; t[83] = code83; t[86] = code86;
+    t[87] = code87; t[91] = code91; t[92] = code92; t[93] = code93; t[94] = code94; t[95] = code95; t[96] = code96;
+    t[97] = code97; t[98] = code98; t[99] = code99; t[100] = code100; t[101] = code101; t[102] = code102;
+    t[104] = code104; t[105] = code105; t[106] = code106; t[108] = code108; t[109] = code109; t[110] = code110;
+    return t;
+}();
 
 }  // namespace tessaro::rules

@@ -102,34 +102,14 @@ bool canPlace(const Context& ctx, int a, int b, int emptyCode, bool byPlayer, in
     // 2. Stock-first rule: while the stock or the visible stock holds cards,
     //    P[35] = 1 keeps tableau cards off the foundations, 2 and 3 keep them
     //    from moving at all.
-    const int p35 = ctx.P[35];
-    if (((toFoundation && p35 == 1) || p35 == 2 || p35 == 3) &&
-        !(j.stock().empty() && j.waste().empty()) && location::isRow(j.from()))
+    if (stockFirstApplies(ctx, toFoundation) && !(j.stock().empty() && j.waste().empty()) &&
+        location::isRow(j.from()))
         return false;
     // 3. The building rule code decides.
     return byBuildingCode(j);
 }
 
 namespace rules {
-
-bool generalRule(const Judgement& j, int code) {
-    if (j.empty) return emptyPileAccepts(j);
-    switch (code) {
-    case 0:
-    case 11:
-        if (!sameSuit(j.a, j.b)) return false;
-        break;
-    case 1:
-        if (!sameColour(j.a, j.b)) return false;
-        break;
-    case 3:
-        if (!alternating(j.a, j.b)) return false;
-        break;
-    case 6: return false;
-    default: break;
-    }
-    return coreSequence(j);
-}
 
 bool emptyPileAccepts(const Judgement& j) {
     const int code = j.emptyCode;
@@ -165,54 +145,6 @@ bool emptyPileAccepts(const Judgement& j) {
     }
     if (code >= 1 && code <= 13 && j.baseRank == -1) return true;
     return j.rb == code;
-}
-
-bool coreSequence(const Judgement& j) {
-    const int ra = j.ra;
-    const int rb = j.rb;
-    const int dir = j.direction;
-    if (dir != 0 && dir != 1 && dir != 2) return false;
-    const bool topIsBase = ra == j.baseRank;
-    // Wrap setting 2 of a tableau row: an end card follows the rule of the
-    // row's ends (a 2 on an Ace when the row may ascend, a Queen on a King).
-    const int wrapSetting = j.toFoundation ? 0 : j.P(251 + j.t);
-    auto endCardRule = [&] {
-        const int rowDir = j.P(171 + j.t);
-        return (ra == 1 && (rowDir == 1 || rowDir == 2) && rb == 2) || (ra == 13 && rb == 12);
-    };
-    bool result = false;
-
-    if (dir == 1 || dir == 2) {
-        if (!j.toFoundation) {
-            if (wrapSetting == 2) {
-                result = endCardRule();
-            } else {
-                if (topIsBase && !j.wrapAllowed) return false;
-                if (ra == 13 && rb == 1) return true;
-            }
-        } else if (ra == 13) {
-            // An Ace follows a King unless the foundation was started with an Ace.
-            result = rb == 1 && j.emptyCode != 1;
-            if (dir == 1) return result;
-        }
-        if (rb == ra + 1) result = true;
-        if (result || dir == 1) return result;
-    }
-
-    if (j.toFoundation) {
-        // A King follows an Ace unless the foundation was started with a King.
-        if (ra != 1) return ra == rb + 1;
-        return rb == 13 && j.emptyCode != 13;
-    }
-    if (wrapSetting == 2) {
-        result = endCardRule();
-    } else {
-        const bool letterBase = j.baseRank == 81 || j.baseRank == 82 || j.baseRank == 83;
-        if (!j.wrapAllowed && (topIsBase || (ra == 1 && letterBase))) return false;
-        if (ra == 1) return rb == 13;
-    }
-    if (ra == rb + 1) result = true;
-    return result;
 }
 
 }  // namespace rules

@@ -186,6 +186,26 @@ TEST_F(DealTest, FreeSlotSearch) {
     EXPECT_EQ(freeSlot(Deck{}, 0, false), -1);
 }
 
+// The builder's bit search answers as freeSlot for decks across the word
+// boundaries, at every stage of filling, from starts inside and outside.
+TEST_F(DealTest, EmptySlotsAnswerAsFreeSlot) {
+    Random pick(77);
+    for (int n : {0, 1, 52, 63, 64, 65, 108, 130}) {
+        Deck deck(static_cast<std::size_t>(n), 0);
+        EmptySlots empty(n);
+        for (int filled = 0; filled <= n; ++filled) {
+            for (int start = -2; start <= n + 2; ++start)
+                for (bool forward : {true, false})
+                    ASSERT_EQ(empty.find(start, forward), freeSlot(deck, start, forward))
+                        << "n " << n << " filled " << filled << " start " << start << " forward " << forward;
+            if (filled == n) break;
+            int slot = freeSlot(deck, pick.next(n), pick.next(2) == 0);
+            deck[static_cast<std::size_t>(slot)] = 1;
+            empty.fill(slot);
+        }
+    }
+}
+
 TEST_F(DealTest, DeckSizeErrors) {
     Deck d;
     // No game loaded: 0 slots, no division by zero.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/rule_helpers.h"
+#include "engine/rule_judgement.h"
 #include "judge_fixture.h"
 
 namespace tessaro {
@@ -91,6 +92,37 @@ TEST(JudgeSteps, StockFirstRule) {
     // A card from the visible stock itself is not held back.
     ctx = setUp(2, true);
     EXPECT_TRUE(canPlace(*ctx, h(10), c(9), -1, true, 0, true, true, 12, 1, -1));
+}
+
+// The inline front the deal asks answers as canPlace across codes with and
+// without rules of their own, the stock-first rule, empty and filled targets.
+TEST(JudgeSteps, QuickFrontGivesTheJudgesAnswers) {
+    auto ctx = makeContext();
+    apply(*ctx, {}, {{"Fila1", {h(5), c(12)}}, {"Dest1", {h(1)}}});
+    int accepted = 0, asked = 0;
+    for (int p35 : {0, 1, 2})
+        for (bool stockHolds : {false, true}) {
+            ctx->P.set(35, p35);
+            setCards(*ctx, "Mazzo", stockHolds ? std::vector<int>{d(9)} : std::vector<int>{});
+            for (int code : {-1, 0, 1, 3, 6, 8, 11, 12, 20, 29, 111})
+                for (int a : {-1, 0, h(1), h(4), h(13), d(12), s(1), second(h(4)), kJoker, 109})
+                    for (int b : {h(5), c(12), h(2), s(13), d(13), second(s(1)), kJoker})
+                        for (bool toFoundation : {false, true})
+                            for (int direction : {0, 1, 2, 3})
+                                for (bool wrap : {false, true})
+                                    for (int base : {-1, 1, 13, 81}) {
+                                        const bool full = canPlace(*ctx, a, b, base, false, 0, wrap, toFoundation,
+                                                                   code, direction, base);
+                                        ASSERT_EQ(rules::quickCanPlace(*ctx, a, b, base, false, 0, wrap, toFoundation,
+                                                                       code, direction, base),
+                                                  full)
+                                            << "code " << code << " a " << a << " b " << b << " p35 " << p35;
+                                        accepted += full;
+                                        ++asked;
+                                    }
+        }
+    EXPECT_GT(accepted, asked / 20);
+    EXPECT_LT(accepted, asked / 2);
 }
 
 TEST(EmptyPileCodes, WhatAnEmptyPileAccepts) {
