@@ -796,6 +796,9 @@ void MainWindow::restoreWindowState() {
     const int top = ini.readInt(pref, "MainWindowState_Top", setting::kDefaultWindowTop);
     const int width = ini.readInt(pref, "MainWindowState_Width", screen.width() - setting::kWindowSizeMargin);
     const int height = ini.readInt(pref, "MainWindowState_Height", screen.height() - setting::kWindowSizeMargin);
+    // The first show draws the table itself (showEvent); a window shown
+    // already is drawn here.
+    const bool drawnOnShow = !isVisible() && ctx_.run.isSet(Flag::FirstShowPending);
     move(left, top);
     resize(width, height);
     if (ini.readString(pref, "MainWindowState_Maximized", "Y") == "Y") {
@@ -807,8 +810,10 @@ void MainWindow::restoreWindowState() {
     } else {
         showNormal();
     }
-    layoutReadouts();
-    table_->drawTable(true);
+    if (!drawnOnShow) {
+        layoutReadouts();
+        table_->drawTable(true);
+    }
     // Asks for the focus, so the first activation follows.
     activateWindow();
 }

@@ -34,6 +34,22 @@ void TableArea::drawTable(bool background) {
 
 void TableArea::drawBackgroundPictures() {
     const QSize size(screen_.width() + kBufferMargin, screen_.height() + kBufferMargin);
+    // The same choices at the same size make the same picture: the one drawn
+    // last is shown again (a new deal redraws the table's background). A
+    // player's own picture file is read anew every time.
+    const Register& choice = ctx_.reg;
+    std::string key;
+    if (choice.read(reg::CustomBackground) != "Y") {
+        key = std::to_string(size.width()) + "x" + std::to_string(size.height()) + (manyColours_ ? "+" : "-");
+        for (const Field f : {reg::BackgroundDefault, reg::BackgroundColour, reg::BackgroundPicture,
+                              reg::BackgroundFixedColour, reg::FadeBackground})
+            key += "|" + choice.read(f);
+    }
+    if (!key.empty() && key == backgroundKey_ && !background_.isNull()) {
+        table_ = background_;
+        return;
+    }
+    backgroundKey_ = key;
     // The background picture is the table picture as drawn here: one image,
     // shared until a drawing on the table changes it.
     background_ = QImage();

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QSize>
 #include <QWidget>
+#include <string>
 
 namespace tessaro {
 struct Context;
@@ -43,6 +44,7 @@ protected:
     Context& ctx_;
     QImage table_;
     QImage background_;
+    std::string backgroundKey_;  ///< the choices and size background_ was drawn for
     QSize screen_{1024, 768};
     bool manyColours_ = true;
 };
