@@ -1,6 +1,7 @@
 #include "table/qt/card_images.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "platform/qt/resources.h"
 #include "rgf/card_art.h"
@@ -85,6 +86,17 @@ const QImage& CardImages::face(int i) {
     return f;
 }
 
+const QImage& CardImages::mark(std::string_view code) {
+    static const QImage kNone;
+    if (const auto it = marks.find(code); it != marks.end()) return it->second;
+    if (!drawnSize.isValid()) return kNone;
+    const auto& codes = markCodes();
+    if (code != "021" && std::find(codes.begin(), codes.end(), code) == codes.end()) return kNone;
+    const QString name = QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
+    return marks.emplace(std::string(code), rgf::pileMark(drawnSize.width(), drawnSize.height(), name, drawnDpr))
+        .first->second;
+}
+
 void drawCardImages(const Register& reg, CardImages& images, QSize size, qreal dpr) {
     const std::string set = reg.read(reg::CardFaceSet);
     const std::string backNumber = reg.read(reg::CardBack);
@@ -99,8 +111,6 @@ void drawCardImages(const Register& reg, CardImages& images, QSize size, qreal d
     for (QImage& f : images.faces) f = QImage();
     images.back = rgf::cardBack(w, h, QString::fromStdString(backNumber), dpr);
     images.marks.clear();
-    for (const char* code : markCodes()) images.marks[code] = rgf::pileMark(w, h, QString::fromLatin1(code), dpr);
-    images.marks["021"] = rgf::pileMark(w, h, QStringLiteral("021"), dpr);
     // The strips keep the library's depth of 7 pixels along the card.
     images.shadowRight = rgf::cardShadowStrip(7, h, true);
     images.shadowBottom = rgf::cardShadowStrip(w - 8, 7, false);

@@ -41,6 +41,10 @@ struct CardImages {
     /// Face i, drawn at the drawn size the first time it is asked for, so
     /// only the cards that show are ever made.
     const QImage& face(int i);
+    /// The empty-pile mark of `code`; drawn pictures are made the first time
+    /// they are asked for, like the faces. An empty picture for a code
+    /// without a mark.
+    const QImage& mark(std::string_view code);
 };
 
 /// The mark codes loaded with the card images, in loading order.
@@ -56,8 +60,8 @@ void loadNamedImage(QImage& image, std::string_view name);
 void loadCardImages(const Register& reg, CardImages& images, bool facesOnly);
 
 /// Draws the pictures of the fitted card size for cards of `size` logical
-/// pixels at the device pixel ratio: the back, the empty-pile marks, the
-/// shadow strips and the borders now, the faces when first asked for. Keeps
+/// pixels at the device pixel ratio: the back, the shadow strips and the
+/// borders now, the faces and the empty-pile marks when first asked for. Keeps
 /// what it has when size, ratio, card set and back are unchanged.
 void drawCardImages(const Register& reg, CardImages& images, QSize size, qreal dpr);
 

@@ -25,6 +25,21 @@ namespace tessaro {
 
 namespace {
 
+// Draws `source` (device pixels of `image`) with its top left at `to`, in
+// bands of fewer than 96 device rows. Qt's raster engine splits any image
+// draw of 96 rows or more into slices for its thread pool; for the card- and
+// window-sized pictures of the table the hand-overs between threads cost
+// more processor time than the slices save.
+void drawInBands(QPainter& p, QPoint to, const QImage& image, QRect source) {
+    const int ratio = std::max(1, qRound(image.devicePixelRatio()));
+    const int band = 64 - 64 % ratio;
+    for (int top = 0; top < source.height(); top += band) {
+        const int rows = std::min(band, source.height() - top);
+        p.drawImage(QPoint(to.x(), to.y() + top / ratio), image, QRect(source.x(), source.y() + top, source.width(), rows));
+    }
+}
+void drawInBands(QPainter& p, QPoint to, const QImage& image) { drawInBands(p, to, image, image.rect()); }
+
 constexpr int kStockTypes[kStockPiles] = {1, 2, 7};
 
 int inUse(int count, int limit) { return std::clamp(count, 0, limit); }
@@ -183,6 +198,10 @@ void TableView::loadImages() {
         ratio_ = ratio;
         makeBuffers(size);
         prepareBackground();
+        // Until the next table draw the window shows the bare background.
+        QPainter p(&back_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, background_);
     }
     if (fitToWindow(ctx_)) {
         const QSize size(ctx_.layout.cardW, ctx_.layout.cardH);
@@ -214,6 +233,9 @@ void TableView::loadImages() {
 }
 
 void TableView::prepareBackground() {
+    // Only the background buffer: every caller renders the table (which
+    // starts with a copy of it) into the back buffer next, so a copy here
+    // would only cost a screen-sized image.
     if (backgroundSource_) {
         const QImage& picture = backgroundSource_();
         if (picture.format() == background_.format() && picture.devicePixelRatio() == ratio_ &&
@@ -223,15 +245,12 @@ void TableView::prepareBackground() {
             // copied: the view only reads its background, and the table
             // area draws a new picture for every new background.
             background_ = picture;
-            back_ = background_.copy(back_.rect());
             return;
         }
         QPainter p(&background_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.fillRect(background_.rect(), QColor(0, 96, 0));
         p.drawImage(0, 0, picture);
-        p.end();
-        back_ = background_.copy();
         return;
     }
     // Drawn once, into the background buffer; every table draw starts by
@@ -299,7 +318,7 @@ void TableView::drawShadow(int x, int yBuffer) {
     QPainter p(&back_);
     const int r = x + ctx_.layout.cardW;
     const int b = yBuffer + ctx_.layout.cardH;
-    if (!images_.shadowRight.isNull()) p.drawImage(r, yBuffer + d - 2, images_.shadowRight);
+    if (!images_.shadowRight.isNull()) drawInBands(p, QPoint(r, yBuffer + d - 2), images_.shadowRight);
     if (!images_.shadowBottom.isNull()) p.drawImage(x + d - 1, b, images_.shadowBottom);
 }
 
@@ -311,7 +330,7 @@ void TableView::blitCard(const QImage& src, int x, int y, bool shadowed) {
     const bool sideways = mode == 2 || mode == 6 || mode == 10 || ctx_.P[6] != 0;
     mendCorners(img, x, yb, shadowed, sideways, mode == 10);
     QPainter p(&back_);
-    p.drawImage(x, yb, img);
+    drawInBands(p, QPoint(x, yb), img);
     p.end();
     if (shadowed) drawShadow(x, yb);
     noteBottom(y);
@@ -377,8 +396,8 @@ void TableView::drawEmptyMark(int type, int x, int y, int index) {
     QImage mark;
     if (code == "021" && !images_.drawnSize.isValid()) {
         loadNamedImage(mark, "W" + ctx_.reg.read(reg::CardSize) + code);
-    } else if (auto it = images_.marks.find(code); it != images_.marks.end()) {
-        mark = it->second;
+    } else {
+        mark = images_.mark(code);
     }
     if (mark.isNull()) return;
     QPainter p(&back_);
@@ -949,7 +968,7 @@ void TableView::wait(int ms, Wait how) {
 
 void TableView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), back_, onDevice(QRect(0, scroll(), width(), height())));
+    drawInBands(p, QPoint(0, 0), back_, onDevice(QRect(0, scroll(), width(), height())));
     if (dragShown_ && !dragImage_.isNull()) {
         const QSize dragSize = dragImage_.deviceIndependentSize().toSize();
         if (dragging_ && shadowsOn()) {
@@ -964,7 +983,7 @@ void TableView::paintEvent(QPaintEvent*) {
             for (int y = b; y <= b + 6; ++y)
                 for (int x = l + 8 + ((y - b) & 1); x <= r + 6; x += 2) p.drawPoint(x, y);
         }
-        p.drawImage(dragPos_, dragImage_);
+        drawInBands(p, dragPos_, dragImage_);
     }
 }
 

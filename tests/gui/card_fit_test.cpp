@@ -158,7 +158,10 @@ TEST_F(CardArt, FittedImagesAreMadeOncePerSizeAndFacesOnlyWhenShown) {
     CardImages images;
     drawCardImages(reg, images, QSize(120, 162), 2.0);
     EXPECT_EQ(images.back.size(), QSize(240, 324));
-    EXPECT_EQ(images.marks.at("_TABLEAU").size(), QSize(240, 324));
+    EXPECT_TRUE(images.marks.empty());
+    EXPECT_EQ(images.mark("_TABLEAU").size(), QSize(240, 324));
+    EXPECT_EQ(images.marks.size(), 1u);
+    EXPECT_TRUE(images.mark("999").isNull());
     for (const QImage& f : images.faces) EXPECT_TRUE(f.isNull());
     const QImage queen = images.face(11);
     EXPECT_EQ(queen.size(), QSize(240, 324));

@@ -71,6 +71,8 @@ TEST_F(HighDpiTable, FittedFacesAreDrawnAtDevicePixelsAndClicksTurnTheirCard) {
     EXPECT_EQ(shown.size(), view->size() * k);
     const QPoint mid(r.center().x() * k, r.center().y() * k);
     EXPECT_EQ(shown.pixel(mid), back.pixel(mid));
+    // Every pixel of it (the window is drawn in bands of rows).
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), back.copy(QRect(QPoint(0, 0), shown.size())));
 }
 
 }  // namespace

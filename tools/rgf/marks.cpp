@@ -24,7 +24,9 @@ const QColor kSlot(0, 70, 0);
 const QColor kRim(150, 200, 150);
 const QColor kSymbol(185, 225, 185);
 
-QImage slot(const Size& sz, QPainter& p, QImage& img) {
+// Leaves `p` painting on `img`. (A QImage copied while it is painted on is a
+// deep copy, so nothing is returned.)
+void slot(const Size& sz, QPainter& p, QImage& img) {
     img = canvas(sz.w, sz.h, kSlot, sz.dpr);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -32,7 +34,6 @@ QImage slot(const Size& sz, QPainter& p, QImage& img) {
     p.setPen(QPen(kRim, 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(0.5, 0.5, sz.w - 1.0, sz.h - 1.0), r, r);
-    return img;
 }
 
 void symbolText(QPainter& p, const Size& sz, const QString& text, double heightFactor = 0.36) {
