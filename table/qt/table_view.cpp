@@ -25,12 +25,17 @@ namespace tessaro {
 
 namespace {
 
-// Draws `source` (device pixels of `image`) with its top left at `to`, in
-// bands of fewer than 96 device rows. Qt's raster engine splits any image
-// draw of 96 rows or more into slices for its thread pool; for the card- and
-// window-sized pictures of the table the hand-overs between threads cost
-// more processor time than the slices save.
-void drawInBands(QPainter& p, QPoint to, const QImage& image, QRect source) {
+// Draws `source` (device pixels of `image`) with its top left at `to`. Qt's
+// raster engine draws an image through a clip of several rectangles span by
+// span, and hands a draw of 96 spans or more to its thread pool in slices;
+// for the card- and window-sized pictures of the table the hand-overs
+// between threads cost more processor time than the slices save. So through
+// such a clip the picture goes in bands of fewer rows.
+void drawPart(QPainter& p, QPoint to, const QImage& image, QRect source, bool severalRects) {
+    if (!severalRects) {
+        p.drawImage(to, image, source);
+        return;
+    }
     const int ratio = std::max(1, qRound(image.devicePixelRatio()));
     const int band = 64 - 64 % ratio;
     for (int top = 0; top < source.height(); top += band) {
@@ -38,7 +43,14 @@ void drawInBands(QPainter& p, QPoint to, const QImage& image, QRect source) {
         p.drawImage(QPoint(to.x(), to.y() + top / ratio), image, QRect(source.x(), source.y() + top, source.width(), rows));
     }
 }
-void drawInBands(QPainter& p, QPoint to, const QImage& image) { drawInBands(p, to, image, image.rect()); }
+
+// The area to paint again when a picture moves from `from` to `to`: one
+// rectangle while the two overlap (a step of a flight or a drag), which Qt
+// draws straight through, else the two.
+QRegion movedArea(const QRect& from, const QRect& to) {
+    if (from.intersects(to)) return from | to;
+    return QRegion(from) + QRegion(to);
+}
 
 constexpr int kStockTypes[kStockPiles] = {1, 2, 7};
 
@@ -221,9 +233,11 @@ void TableView::loadImages() {
     }
     // The shadow strips are black dots on white, and white is their
     // see-through colour: only the dots darken the table.
+    // (Premultiplied, which Qt blends straight onto the table; the pixels are
+    // the same, since each is either opaque or fully clear.)
     for (QImage* img : {&images_.shadowRight, &images_.shadowBottom}) {
         if (img->isNull()) continue;
-        *img = img->convertToFormat(QImage::Format_ARGB32);
+        *img = img->convertToFormat(QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < img->height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(img->scanLine(y));
             for (int x = 0; x < img->width(); ++x)
@@ -318,7 +332,7 @@ void TableView::drawShadow(int x, int yBuffer) {
     QPainter p(&back_);
     const int r = x + ctx_.layout.cardW;
     const int b = yBuffer + ctx_.layout.cardH;
-    if (!images_.shadowRight.isNull()) drawInBands(p, QPoint(r, yBuffer + d - 2), images_.shadowRight);
+    if (!images_.shadowRight.isNull()) p.drawImage(r, yBuffer + d - 2, images_.shadowRight);
     if (!images_.shadowBottom.isNull()) p.drawImage(x + d - 1, b, images_.shadowBottom);
 }
 
@@ -330,7 +344,7 @@ void TableView::blitCard(const QImage& src, int x, int y, bool shadowed) {
     const bool sideways = mode == 2 || mode == 6 || mode == 10 || ctx_.P[6] != 0;
     mendCorners(img, x, yb, shadowed, sideways, mode == 10);
     QPainter p(&back_);
-    drawInBands(p, QPoint(x, yb), img);
+    p.drawImage(x, yb, img);
     p.end();
     if (shadowed) drawShadow(x, yb);
     noteBottom(y);
@@ -773,7 +787,7 @@ void TableView::flightFrame(const QImage& image, QPoint at) {
     const QSize size = dragImage_.deviceIndependentSize().toSize();
     const QRect old(dragPos_, size);
     dragPos_ = at;
-    if (isVisible()) repaint(QRegion(old) + QRegion(QRect(dragPos_, size)));
+    if (isVisible()) repaint(movedArea(old, QRect(dragPos_, size)));
 }
 
 void TableView::flyCard(int card, PileRef to) {
@@ -966,9 +980,12 @@ void TableView::wait(int ms, Wait how) {
     pause(ms, how);
 }
 
-void TableView::paintEvent(QPaintEvent*) {
+void TableView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    drawInBands(p, QPoint(0, 0), back_, onDevice(QRect(0, scroll(), width(), height())));
+    // Only the part asked for: the painter clips the rest anyway.
+    const bool severalRects = event->region().rectCount() > 1;
+    const QRect part = event->rect() & rect();
+    drawPart(p, part.topLeft(), back_, onDevice(part.translated(0, scroll())), severalRects);
     if (dragShown_ && !dragImage_.isNull()) {
         const QSize dragSize = dragImage_.deviceIndependentSize().toSize();
         if (dragging_ && shadowsOn()) {
@@ -983,7 +1000,7 @@ void TableView::paintEvent(QPaintEvent*) {
             for (int y = b; y <= b + 6; ++y)
                 for (int x = l + 8 + ((y - b) & 1); x <= r + 6; x += 2) p.drawPoint(x, y);
         }
-        drawInBands(p, dragPos_, dragImage_);
+        drawPart(p, dragPos_, dragImage_, dragImage_.rect(), severalRects);
     }
 }
 
@@ -1094,7 +1111,7 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
             const QSize size = dragImage_.deviceIndependentSize().toSize();
             const QRect old = QRect(dragPos_, size).adjusted(0, 0, 8, 8);
             dragPos_ = to;
-            repaint(QRegion(old) + QRegion(QRect(dragPos_, size).adjusted(0, 0, 8, 8)));
+            repaint(movedArea(old, QRect(dragPos_, size).adjusted(0, 0, 8, 8)));
         }
     }
 }

@@ -71,8 +71,19 @@ TEST_F(HighDpiTable, FittedFacesAreDrawnAtDevicePixelsAndClicksTurnTheirCard) {
     EXPECT_EQ(shown.size(), view->size() * k);
     const QPoint mid(r.center().x() * k, r.center().y() * k);
     EXPECT_EQ(shown.pixel(mid), back.pixel(mid));
-    // Every pixel of it (the window is drawn in bands of rows).
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), back.copy(QRect(QPoint(0, 0), shown.size())));
+    // So does a paint of two separate areas (drawn in bands of rows).
+    QImage part(view->size() * k, QImage::Format_RGB32);
+    part.setDevicePixelRatio(k);
+    part.fill(Qt::magenta);
+    const QRect a(5, 7, 150, 231), b(view->width() / 2, view->height() / 2 - 20, 121, 105);
+    ASSERT_TRUE(view->rect().contains(b));
+    // (The region's top left corner goes to the offset given.)
+    view->render(&part, a.topLeft(), QRegion(a) + QRegion(b));
+    for (const QRect& area : {a, b}) {
+        const QRect d(area.topLeft() * k, area.size() * k);
+        EXPECT_TRUE(part.copy(d) == back.copy(d)) << area.x();
+    }
 }
 
 }  // namespace
