@@ -63,10 +63,7 @@ int firstOfRank(const Deck& deck, int r) {
 }
 
 // The top card of foundation f as the deal's questions see it: 0 when empty.
-int foundationTop(const Context& ctx, int f) {
-    const std::string& pile = ctx.piles.dest(f);
-    return pile.size() < 3 ? 0 : cardAt(pile, pile.size() - 3);
-}
+int foundationTop(const Context& ctx, int f) { return ctx.piles.top({PileKind::Foundation, f}); }
 
 // dealMayPlace with the foundation's top card given. choice: flattened, so
 // that the judge's general rule is compiled in with the deal's constant
@@ -641,24 +638,18 @@ std::string newDealNumber(Context& ctx) {
 }
 
 int freeSlot(const Deck& deck, int start, bool forward) {
+    // The plain search; the deck builder keeps EmptySlots beside its deck
+    // instead, and the tests hold the two to the same answers.
     const int n = static_cast<int>(deck.size());
-    const int* slots = deck.data();
-    // The second search from the beginning covers only the slots the first
-    // one has not seen: before `start` forward, after it backward.
-    int first = 0, last = n;
     if (forward) {
-        const int from = std::max(start, 0);
-        for (int i = from; i < n; ++i)
-            if (slots[i] == 0) return i;
-        last = std::min(from, n);
+        for (int i = std::max(start, 0); i < n; ++i)
+            if (deck[static_cast<std::size_t>(i)] == 0) return i;
     } else {
-        const int from = std::min(start, n - 1);
-        for (int i = from; i >= 0; --i)
-            if (slots[i] == 0) return i;
-        first = std::max(from + 1, 0);
+        for (int i = std::min(start, n - 1); i >= 0; --i)
+            if (deck[static_cast<std::size_t>(i)] == 0) return i;
     }
-    for (int i = first; i < last; ++i)
-        if (slots[i] == 0) return i;
+    for (int i = 0; i < n; ++i)
+        if (deck[static_cast<std::size_t>(i)] == 0) return i;
     return -1;
 }
 

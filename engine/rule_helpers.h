@@ -43,5 +43,14 @@ inline int countOf(std::string_view pile) { return static_cast<int>(pile.size() 
 inline int bottomOf(std::string_view pile) { return cardOf(pile, 0); }
 /// Top card of a pile text (0 when empty).
 inline int topOf(std::string_view pile) { return cardOf(pile, countOf(pile) - 1); }
+/// 0-based position of a card in a pile text; -1 when absent.
+inline int positionIn(std::string_view pile, int card) {
+    const char d0 = static_cast<char>('0' + card / 100);
+    const char d1 = static_cast<char>('0' + card / 10 % 10);
+    const char d2 = static_cast<char>('0' + card % 10);
+    for (std::size_t i = 0; i + 3 <= pile.size(); i += 3)
+        if (pile[i + 2] == d2 && pile[i + 1] == d1 && pile[i] == d0) return static_cast<int>(i / 3);
+    return -1;
+}
 
 }  // namespace tessaro::rules

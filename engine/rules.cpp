@@ -19,16 +19,6 @@ int foundationsInUse(const Context& ctx) { return inUse(ctx.P.foundations(), kFo
 int rowsInUse(const Context& ctx) { return inUse(ctx.P.rows(), kRows); }
 int reservesInUse(const Context& ctx) { return inUse(ctx.P.reserves(), kReserves); }
 
-/// 0-based position of a card in a pile text; -1 when absent.
-int positionIn(std::string_view pile, int card) {
-    const char d0 = static_cast<char>('0' + card / 100);
-    const char d1 = static_cast<char>('0' + card / 10 % 10);
-    const char d2 = static_cast<char>('0' + card % 10);
-    for (std::size_t i = 0; i + 3 <= pile.size(); i += 3)
-        if (pile[i + 2] == d2 && pile[i + 1] == d1 && pile[i] == d0) return static_cast<int>(i / 3);
-    return -1;
-}
-
 /// Where a card lies: its pile, its position there and its location code.
 struct Place {
     const std::string* pile = nullptr;
@@ -41,7 +31,7 @@ Place findPlace(const Context& ctx, int card) {
     if (!CardTable::valid(card)) return {};
     const Piles& piles = ctx.piles;
     auto in = [&](const std::string& pile, int loc) -> Place {
-        const int pos = positionIn(pile, card);
+        const int pos = rules::positionIn(pile, card);
         return pos < 0 ? Place{} : Place{&pile, pos, loc};
     };
     if (Place p = in(piles.stock(kMazzo), location::kStock); p.pile) return p;
@@ -380,7 +370,7 @@ bool canPlaceOnReserve(const Context& ctx, int T, int card) {
     const std::string& cell = ctx.piles.appogg(T);
     // choice: a card is never dropped back on the cell it lies in; that would
     // count as a move without changing anything.
-    if (positionIn(cell, card) >= 0) return false;
+    if (rules::positionIn(cell, card) >= 0) return false;
     const bool single = singleCardMove(ctx);
     const bool empty = cell.empty();
     const int r = rankOf(card);

@@ -11,6 +11,7 @@
 #include "engine/history.h"
 #include "engine/input.h"
 #include "engine/player_actions.h"
+#include "engine/rule_helpers.h"
 #include "engine/rules.h"
 
 namespace tessaro {
@@ -467,8 +468,8 @@ private:
             for (int c = 1; c <= used; ++c)
                 wanted[static_cast<std::size_t>(c)] = std::min<int>(wanted[static_cast<std::size_t>(c)], w[static_cast<std::size_t>(c)]);
         }
-        long away = countOf(ctx_.piles.stock(kMazzoWaste)), faceDown = 0, blocked = 0, empty = 0, loose = 0;
-        for (int d = 0; d < std::clamp(ctx_.P.foundations(), 0, kFoundations); ++d) away += countOf(ctx_.piles.dest(d));
+        long away = rules::countOf(ctx_.piles.stock(kMazzoWaste)), faceDown = 0, blocked = 0, empty = 0, loose = 0;
+        for (int d = 0; d < std::clamp(ctx_.P.foundations(), 0, kFoundations); ++d) away += rules::countOf(ctx_.piles.dest(d));
         auto look = [&](const std::string& pile, int emptyWorth, int row) {
             if (pile.empty()) {
                 empty += emptyWorth;
@@ -519,8 +520,6 @@ private:
         return built_[slot] == 1;
     }
 
-    static int countOf(const std::string& pile) { return static_cast<int>(pile.size() / 3); }
-
     // For each card, in how many cards foundation d would take it, asked of the
     // judge on a scratch copy of the foundation. An empty foundation follows
     // each kind of card it would start with; a started one its own line.
@@ -559,7 +558,7 @@ private:
                 appendCard3(dest, card);
                 int next = 0;
                 for (int c = 1; c <= used; ++c)
-                    if (positionOf(dest, c) < 0 && takes(c)) {
+                    if (rules::positionIn(dest, c) < 0 && takes(c)) {
                         w[static_cast<std::size_t>(c)] = std::min<signed char>(w[static_cast<std::size_t>(c)], static_cast<signed char>(step));
                         if (!next) next = c;
                     }
@@ -569,12 +568,6 @@ private:
         dest = original;
         ctx_.drag = drag;
         return w;
-    }
-
-    static int positionOf(const std::string& pile, int card) {
-        for (std::size_t i = 0; i + 3 <= pile.size(); i += 3)
-            if (cardAt(pile, i) == card) return static_cast<int>(i / 3);
-        return -1;
     }
 
     struct Frame {
